@@ -1,0 +1,48 @@
+#pragma once
+// One running program: the game state, the window's controls, the open
+// files, the random generator and the ports to the outside. Every handler
+// takes the Game it acts on.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/game_state.h"
+#include "core/ports.h"
+#include "core/random_source.h"
+#include "core/text_files.h"
+#include "ui/form.h"
+
+namespace qm {
+
+// Program-wide values of the music player, outside the game state.
+struct MusicValues {
+    bool MusicOn = false;
+    std::int32_t MciResult = 0;
+};
+
+class Game {
+public:
+    // programFolder is the folder that holds the program (or, for the test
+    // driver, plays it).
+    Game(Ports ports, std::string programFolder) : ports(ports), programFolder(std::move(programFolder)) {}
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    Ports ports;
+    const std::string programFolder;
+
+    GameState state;
+    Form form;
+    TextFiles files;
+    RandomSource random;
+    MusicValues music;
+    std::int16_t BaseFontSize = 0;  // kept by the layout pass
+
+    // Set when the program ends itself; the front end then quits with it.
+    std::optional<int> exitCode;
+
+    void Message(const std::string& text) { ports.dialogs.MessageBox(text); }
+};
+
+}  // namespace qm

@@ -1,0 +1,25 @@
+#include "colour/colour_workshop.h"
+#include "core/game.h"
+#include "core/lifecycle.h"
+#include "script/points.h"
+
+namespace qm {
+
+// Back to the title screen with a fresh game. The picture register, the
+// solo counts, fixed colours and the chosen game length survive.
+void ResetGame(Game& game) {
+    GameState& s = game.state;
+    Form& f = game.form;
+    s.Affection.fill(0);
+    s.PointsUsed = 0;
+    f.LstKan.ClearList();
+    f.LstItem.ClearList();
+    for (Control& column : f.LstWorldItem) column.ClearList();
+    SpendPoints(game, 0);
+    ClearColours(game);
+    s.EventPicture.clear();
+    f.TimSay.enabled = false;
+    f.PicStt.visible = true;
+}
+
+}  // namespace qm

@@ -1,0 +1,105 @@
+#include "pictures/picture_display.h"
+
+#include <algorithm>
+
+#include "core/game.h"
+#include "ui/geometry.h"
+
+namespace qm {
+namespace {
+
+bool CanOpen(Game& game, const std::string& path) {
+    const int number = game.files.FreeFile();
+    if (!game.files.OpenForInput(number, path)) return false;
+    game.files.Close(number);
+    return true;
+}
+
+void Clear(Control& box) {
+    box.picture.clear();
+    box.drawnFrom = nullptr;
+}
+
+// Loads folder + name + suffix into the buffer; an empty name keeps what
+// the buffer holds.
+bool Load(Game& game, Control& buffer, const std::string& folder, const std::string& name) {
+    if (name.empty()) return true;
+    const std::string path = folder + name + game.state.PictureExt;
+    const auto size = game.ports.pictures.Load(buffer, path);
+    if (!size) {
+        game.Message("絵を読み込めませんでした。\r\n" + path);
+        return false;
+    }
+    buffer.picture = name;
+    buffer.pictureWidth = size->width;
+    buffer.pictureHeight = size->height;
+    return true;
+}
+
+// Draws the whole buffer stretched over the box; with nothing loaded there
+// is nothing to draw, and that is not an error.
+void Draw(Control& box, const Control& buffer) {
+    if (buffer.picture.empty()) return;
+    box.picture = buffer.picture;
+    box.drawnFrom = &buffer;
+}
+
+}  // namespace
+
+void CheckPictureFolders(Game& game) {
+    GameState& s = game.state;
+    s.PicturesPresent = CanOpen(game, s.ImgFolder + "dmy");
+    s.FacesPresent = CanOpen(game, s.FaceFolder + "dmy");
+}
+
+bool ShowScene(Game& game, const std::string& name) {
+    Form& form = game.form;
+    Clear(form.Pic);
+    if (!game.state.PicturesPresent) return true;
+    if (!Load(game, form.E, game.state.ImgFolder, name)) return false;
+    Draw(form.Pic, form.E);
+    return true;
+}
+
+bool ShowFace(Game& game, const std::string& name) {
+    Form& form = game.form;
+    if (!game.state.FacesPresent) {
+        form.PicKao.visible = false;
+        return true;
+    }
+    Clear(form.PicKao);
+    if (!Load(game, form.Ekao, game.state.FaceFolder, name)) return false;
+    Draw(form.PicKao, form.Ekao);
+    return true;
+}
+
+bool ShowPicture(Game& game, const std::string& name) {
+    Form& form = game.form;
+    if (!game.state.PicturesPresent) {
+        form.PicPhoto.visible = false;
+        return true;
+    }
+    Clear(form.PicPhoto);
+    if (!Load(game, form.EPhoto, game.state.ImgFolder, name)) return false;
+    const Control& photo = form.EPhoto;
+    if (photo.picture.empty()) return true;
+
+    // Shrink to fit the game area, keeping the shape; never enlarge.
+    const double twipsPerPixel = game.ports.screen.TwipsPerPixel();
+    const double width = photo.pictureWidth * twipsPerPixel, height = photo.pictureHeight * twipsPerPixel;
+    const TwipsRect area = TwipsRectOf(form.Pic);
+    const double kx = width >= area.width ? area.width / width : 1;
+    const double ky = height >= area.height ? area.height / height : 1;
+    const double k = std::min(kx, ky);
+
+    Control& box = form.PicPhoto;
+    box.width = WidthInUnits(form.Pic, k * width);
+    box.height = HeightInUnits(form.Pic, k * height);
+    box.left = form.Pic.scale.left;
+    box.top = form.Pic.scale.top;
+    form.BringToFront(box);
+    Draw(box, photo);
+    return true;
+}
+
+}  // namespace qm

@@ -1,0 +1,25 @@
+#include "pictures/picture_viewer.h"
+
+#include <algorithm>
+
+#include "core/game.h"
+#include "pictures/picture_display.h"
+
+namespace qm {
+
+// How many memory pictures the game holds in all.
+constexpr int kPictureTotal = 64;
+
+void LBlIvent_See(Game& game, const std::string& name) {
+    Form& form = game.form;
+    auto& entries = form.LstIvent.list;
+    if (!name.empty()) {
+        const bool isNew = std::find(entries.begin(), entries.end(), name) == entries.end();
+        form.PicPhoto.visible = true;
+        if (!ShowPicture(game, name)) return;
+        if (isNew) entries.push_back(name);
+    }
+    form.LBlIvent.caption = std::to_string(entries.size()) + "/" + std::to_string(kPictureTotal);
+}
+
+}  // namespace qm

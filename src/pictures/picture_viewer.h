@@ -1,0 +1,14 @@
+#pragma once
+// The register of collected memory pictures and its viewer.
+
+#include <string>
+
+namespace qm {
+
+class Game;
+
+// Shows a memory picture and registers it if it is new; with the empty name
+// it only refreshes the count label.
+void LBlIvent_See(Game& game, const std::string& name);
+
+}  // namespace qm

@@ -1,0 +1,68 @@
+#pragma once
+// The model of one control of the main window. The core changes these
+// fields; a front end only mirrors them into real widgets.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qm {
+
+enum class Kind { Window, Panel, Buffer, List, Label, Button, CheckBox, Option, ScrollBar, TextBox, Timer, Menu };
+
+// A colour is red + 256 * green + 65536 * blue.
+using Colour = std::int32_t;
+constexpr Colour Rgb(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
+constexpr Colour kBlack = Rgb(0, 0, 0);
+constexpr Colour kWhite = Rgb(255, 255, 255);
+
+// The logical coordinate system that a container gives its children.
+// Unset (zero width) means children are placed in twips.
+struct Scale {
+    double left = 0, top = 0, width = 0, height = 0;
+    bool IsSet() const { return width != 0 && height != 0; }
+};
+
+struct Control {
+    std::string name;
+    int index = -1;  // -1 for a control that is not part of an array
+    Kind kind = Kind::Label;
+    Control* container = nullptr;  // nullptr only for the window itself
+
+    bool visible = true;
+    bool enabled = true;  // for a timer: whether it ticks
+    std::string caption;  // also the text of a text box
+    std::string toolTip;
+    int value = 0;  // check box 0/1, option 0/1, scroll bar position
+    int min = 0, max = 0, smallChange = 1, largeChange = 1;
+    std::vector<std::string> list;
+    int listIndex = -1;
+    Colour backColor = kBlack;
+    Colour foreColor = kWhite;
+    bool transparent = false;  // a label drawn straight over what lies beneath
+    int borderStyle = 0;       // 0 none, 1 single line
+    double fontSize = 9;
+    bool serif = false;  // the title's Mincho face
+    int interval = 0;    // timers, milliseconds
+
+    // Position in the units of the container; the window itself in twips.
+    double left = 0, top = 0, width = 0, height = 0;
+    Scale scale;  // what this control gives its children
+    int z = 0;    // stacking among siblings, higher is in front
+
+    // A buffer: the name of the picture last loaded and its size in pixels.
+    // A panel: the picture drawn on it and the buffer it was drawn from.
+    std::string picture;
+    int pictureWidth = 0, pictureHeight = 0;
+    const Control* drawnFrom = nullptr;
+
+    void ClearList() {
+        list.clear();
+        listIndex = -1;
+    }
+
+    // "Com(3)" for an array member, "PicStt" otherwise.
+    std::string Key() const { return index < 0 ? name : name + "(" + std::to_string(index) + ")"; }
+};
+
+}  // namespace qm

@@ -1,0 +1,97 @@
+#include "ui/events.h"
+
+#include <map>
+#include <string_view>
+
+#include "colour/colour_workshop.h"
+#include "core/game.h"
+#include "sound/music.h"
+
+namespace qm {
+namespace {
+
+struct Handlers {
+    void (*click)(Game&, int index) = nullptr;
+    void (*change)(Game&, int index) = nullptr;
+    void (*scroll)(Game&, int index) = nullptr;
+    void (*mouseUp)(Game&, int index, int button) = nullptr;
+    void (*timer)(Game&) = nullptr;
+};
+
+const Handlers& HandlersOf(const Control& control) {
+    static const std::map<std::string_view, Handlers> table = {
+        {"BgmTim", {.timer = BgmTim_Timer}},
+        {"ColorScl", {.change = ColorScl_Change}},
+    };
+    static const Handlers none;
+    const auto it = table.find(control.name);
+    return it == table.end() ? none : it->second;
+}
+
+void RaiseClick(Game& game, const Control& control) {
+    if (auto click = HandlersOf(control).click) click(game, control.index);
+}
+
+void SelectOption(Form& form, Control& option) {
+    for (Control* sibling : form.All())
+        if (sibling->kind == Kind::Option && sibling->container == option.container) sibling->value = 0;
+    option.value = 1;
+}
+
+}  // namespace
+
+void Click(Game& game, Control& control) {
+    switch (control.kind) {
+        case Kind::CheckBox:
+            SetValue(game, control, control.value == 1 ? 0 : 1);
+            return;
+        case Kind::Option:
+            SelectOption(game.form, control);
+            break;
+        default:
+            break;
+    }
+    RaiseClick(game, control);
+}
+
+void SetValue(Game& game, Control& control, int value) {
+    if (control.value == value) return;
+    switch (control.kind) {
+        case Kind::ScrollBar:
+            control.value = value;
+            if (auto change = HandlersOf(control).change) change(game, control.index);
+            return;
+        case Kind::Option:
+            if (value == 0) {
+                control.value = 0;
+                return;
+            }
+            SelectOption(game.form, control);
+            break;
+        default:
+            control.value = value;
+            break;
+    }
+    RaiseClick(game, control);
+}
+
+void Scroll(Game& game, Control& control, int value) {
+    if (auto scroll = HandlersOf(control).scroll) scroll(game, control.index);
+    SetValue(game, control, value);
+}
+
+void SelectRow(Game& game, Control& list, int row) {
+    list.listIndex = row;
+    if (row >= 0) RaiseClick(game, list);
+}
+
+void MouseUp(Game& game, Control& control, int button) {
+    if (auto mouseUp = HandlersOf(control).mouseUp) mouseUp(game, control.index, button);
+}
+
+void Tick(Game& game, Control& timer) {
+    if (!timer.enabled) return;
+    if (auto tick = HandlersOf(timer).timer) tick(game);
+}
+
+}  // namespace qm
