@@ -1,0 +1,29 @@
+#include "core/cp932.h"
+
+#include <gtest/gtest.h>
+
+namespace qm {
+namespace {
+
+TEST(Cp932, JapaneseTextSurvivesTheRoundTrip) {
+    const std::string text = "ニィムディム\t綺ノ色登録[5]　▼★～①";
+    std::string bytes;
+    ASSERT_TRUE(Utf8ToCp932(text, bytes));
+    EXPECT_EQ("\x83\x6a\x83\x42", bytes.substr(0, 4));  // ニィ in CP932
+    EXPECT_EQ(text, Cp932ToUtf8(bytes));
+}
+
+TEST(Cp932, UndecodableBytesBecomeReplacementCharacters) {
+    // 0xA0 is no character; 0x82 opens a pair that the end cuts off.
+    EXPECT_EQ("a\xEF\xBF\xBD" "b", Cp932ToUtf8("a\xA0" "b"));
+    EXPECT_EQ("c\xEF\xBF\xBD", Cp932ToUtf8("c\x82"));
+}
+
+TEST(Cp932, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+    std::string bytes;
+    EXPECT_FALSE(Utf8ToCp932("x😀y", bytes));
+    EXPECT_EQ("x?y", bytes);
+}
+
+}  // namespace
+}  // namespace qm

@@ -1,0 +1,93 @@
+// Start-up, the reset and shut-down against a real game folder.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "core/lifecycle.h"
+#include "fake_game.h"
+
+namespace qm {
+namespace {
+
+namespace fs = std::filesystem;
+
+class LifecycleTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(folder / "sys");
+        std::ofstream(folder / "sys" / "system.dat", std::ios::binary) << ".txt\r\n.png\r\n\r\n1\r\n";
+        Form_Load(game);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    std::string Register() const {
+        std::ifstream in(folder / "sys" / "lstphoto.dat", std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    fs::path folder = fs::temp_directory_path() / ("quillmere-life-" + std::to_string(::getpid()));
+    testing::FakeGame fake{folder.string()};
+    Game& game = fake.game;
+};
+
+TEST_F(LifecycleTest, AResetClearsTheGameButKeepsWhatOutlivesIt) {
+    GameState& s = game.state;
+    Form& f = game.form;
+    s.Affection[3] = 5;
+    s.PointsUsed = 120;
+    s.PointLimit = 500;
+    s.SoloCount[2] = 2;
+    s.EventPicture = "135";
+    s.SlotColour[1] = {9, 9, 9};
+    f.ColorChk[1].value = 1;
+    f.LstKan.list = {"2 哀"};
+    f.LstKan.listIndex = 0;
+    f.LstItem.list = {"0 喜"};
+    for (Control& column : f.LstWorldItem) column.list = {"x"};
+    f.LstIvent.list = {"135"};
+    f.TimSay.enabled = true;
+    f.PicStt.visible = false;
+
+    ResetGame(game);
+    ResetGame(game);  // twice is the same as once
+
+    EXPECT_EQ((std::array<std::int16_t, 8>{}), s.Affection);
+    EXPECT_EQ(0, s.PointsUsed);
+    EXPECT_EQ("0", f.LblPC.caption);
+    EXPECT_EQ(500, s.PointLimit);
+    EXPECT_EQ(2, s.SoloCount[2]);
+    EXPECT_EQ("", s.EventPicture);
+    EXPECT_EQ((std::array<std::int16_t, 3>{9, 9, 9}), s.SlotColour[1]);
+    EXPECT_TRUE(f.LstKan.list.empty());
+    EXPECT_EQ(-1, f.LstKan.listIndex);
+    EXPECT_TRUE(f.LstItem.list.empty());
+    for (const Control& column : f.LstWorldItem) EXPECT_TRUE(column.list.empty());
+    EXPECT_EQ(std::vector<std::string>{"135"}, f.LstIvent.list);
+    EXPECT_FALSE(f.TimSay.enabled);
+    EXPECT_TRUE(f.PicStt.visible);
+}
+
+TEST_F(LifecycleTest, ShutDownWritesTheRegisterEvenWhenItIsEmpty) {
+    Form_Unload(game);
+    EXPECT_TRUE(fs::exists(folder / "sys" / "lstphoto.dat"));
+    EXPECT_EQ("", Register());
+    EXPECT_EQ(0, game.exitCode);
+    EXPECT_TRUE(fake.dialogs.messages.empty());
+}
+
+TEST_F(LifecycleTest, AnUnwritableRegisterIsReportedAndTheGameStillEnds) {
+    std::ofstream(folder / "sys" / "lstphoto.dat", std::ios::binary) << "012\r\n";
+    fs::create_directory(folder / "sys" / "lstphoto.dat.new");
+    game.form.LstIvent.list = {"012", "135"};
+    Form_Unload(game);
+    ASSERT_EQ(1u, fake.dialogs.messages.size());
+    EXPECT_TRUE(fake.dialogs.messages[0].starts_with("記憶絵の記録を書き込めませんでした。"));
+    EXPECT_EQ("012\r\n", Register());
+    EXPECT_EQ(0, game.exitCode);
+}
+
+}  // namespace
+}  // namespace qm
