@@ -44,6 +44,23 @@ void Draw(Control& box, const Control& buffer) {
     box.drawnFrom = &buffer;
 }
 
+// Sizes the box to the picture, shrunk to fit the game area with its shape
+// kept but never enlarged, in the game area's top-left corner and in front.
+void FitIntoGameArea(Game& game, Control& box, const Control& buffer) {
+    Form& form = game.form;
+    const double twipsPerPixel = game.ports.screen.TwipsPerPixel();
+    const double width = buffer.pictureWidth * twipsPerPixel, height = buffer.pictureHeight * twipsPerPixel;
+    const TwipsRect area = TwipsRectOf(form.Pic);
+    const double kx = width >= area.width ? area.width / width : 1;
+    const double ky = height >= area.height ? area.height / height : 1;
+    const double k = std::min(kx, ky);
+    box.width = WidthInUnits(form.Pic, k * width);
+    box.height = HeightInUnits(form.Pic, k * height);
+    box.left = form.Pic.scale.left;
+    box.top = form.Pic.scale.top;
+    form.BringToFront(box);
+}
+
 }  // namespace
 
 void CheckPictureFolders(Game& game) {
@@ -81,24 +98,9 @@ bool ShowPicture(Game& game, const std::string& name) {
     }
     Clear(form.PicPhoto);
     if (!Load(game, form.EPhoto, game.state.ImgFolder, name)) return false;
-    const Control& photo = form.EPhoto;
-    if (photo.picture.empty()) return true;
-
-    // Shrink to fit the game area, keeping the shape; never enlarge.
-    const double twipsPerPixel = game.ports.screen.TwipsPerPixel();
-    const double width = photo.pictureWidth * twipsPerPixel, height = photo.pictureHeight * twipsPerPixel;
-    const TwipsRect area = TwipsRectOf(form.Pic);
-    const double kx = width >= area.width ? area.width / width : 1;
-    const double ky = height >= area.height ? area.height / height : 1;
-    const double k = std::min(kx, ky);
-
-    Control& box = form.PicPhoto;
-    box.width = WidthInUnits(form.Pic, k * width);
-    box.height = HeightInUnits(form.Pic, k * height);
-    box.left = form.Pic.scale.left;
-    box.top = form.Pic.scale.top;
-    form.BringToFront(box);
-    Draw(box, photo);
+    if (form.EPhoto.picture.empty()) return true;
+    FitIntoGameArea(game, form.PicPhoto, form.EPhoto);
+    Draw(form.PicPhoto, form.EPhoto);
     return true;
 }
 

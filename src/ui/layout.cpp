@@ -21,6 +21,16 @@ void Place(Control& c, double left, double top, double width, double height) {
     c.height = height;
 }
 
+// A container: its place, the grid it gives its children, its background
+// and border.
+void PlacePanel(Control& c, double left, double top, double width, double height, Scale inner, Colour back,
+                int border) {
+    Place(c, left, top, width, height);
+    c.scale = inner;
+    c.backColor = back;
+    c.borderStyle = border;
+}
+
 void Look(Control& c, double fontSize, Colour back, Colour fore) {
     c.fontSize = fontSize;
     c.backColor = back;
@@ -41,10 +51,7 @@ void ShapeWindow(Game& game) {
 
 void PlaceTitleScreen(Form& f, int F) {
     const Colour white = f.Frm.foreColor, black = f.Frm.backColor;
-    Place(f.PicStt, 0, 0, 16, 12);
-    f.PicStt.scale = {0, 0, 100, 100};
-    f.PicStt.borderStyle = 0;
-    f.PicStt.backColor = black;
+    PlacePanel(f.PicStt, 0, 0, 16, 12, {0, 0, 100, 100}, black, 0);
     Place(f.LblStt, 50, 30, 50, 70);
     f.LblStt.fontSize = F;
     f.LblStt.foreColor = white;
@@ -62,10 +69,7 @@ void PlaceTitleScreen(Form& f, int F) {
 
 void PlaceGameArea(Form& f, int F) {
     const Colour white = f.Frm.foreColor, black = f.Frm.backColor;
-    Place(f.Pic, 0, 0, 16, 12);
-    f.Pic.scale = {0, 0, 16, 12};
-    f.Pic.borderStyle = 0;
-    f.Pic.backColor = black;
+    PlacePanel(f.Pic, 0, 0, 16, 12, {0, 0, 16, 12}, black, 0);
     f.SendToBack(f.Pic);
     f.Pic.visible = true;
 
@@ -90,10 +94,7 @@ void PlaceGameArea(Form& f, int F) {
 
 void PlaceCommandPanel(Form& f, int F) {
     const Colour white = f.Frm.foreColor, black = f.Frm.backColor;
-    Place(f.GrpCom, 0, 0, 2, 2.5);
-    f.GrpCom.scale = {0, 0, 1, 8};
-    f.GrpCom.backColor = black;
-    f.GrpCom.borderStyle = 0;
+    PlacePanel(f.GrpCom, 0, 0, 2, 2.5, {0, 0, 1, 8}, black, 0);
     Place(f.LblPC, 0, 0, 1, 1);
     Look(f.LblPC, F, black, white);
     f.LblPC.toolTip = "エンディングまでのポイントだよ";
@@ -110,10 +111,7 @@ void PlaceCommandPanel(Form& f, int F) {
 
 void PlacePictureViewer(Form& f, int F) {
     const Colour white = f.Frm.foreColor, black = f.Frm.backColor;
-    Place(f.PicIvent, 10, 6, 3, 6);
-    f.PicIvent.scale = {0, 0, 1, 10};
-    f.PicIvent.backColor = black;
-    f.PicIvent.borderStyle = 1;
+    PlacePanel(f.PicIvent, 10, 6, 3, 6, {0, 0, 1, 10}, black, 1);
     Place(f.LstIvent, 0, 0, 1, 7);
     Look(f.LstIvent, F, black, white);
     Place(f.LBlIvent, 0, 8, 1, 1);
@@ -125,12 +123,9 @@ void PlacePictureViewer(Form& f, int F) {
 
 void PlaceColourWorkshop(Form& f) {
     const Colour white = f.Frm.foreColor, black = f.Frm.backColor;
-    Control& panel = f.GrpColor;
-    panel.width = 3;
-    Place(panel, 16 - panel.width, 0, 3, 5);
-    panel.scale = {0, 0, 3, 11};
-    panel.backColor = black;
-    panel.borderStyle = 0;
+    // The right-hand column: as wide as the workshop, flush right.
+    const double width = 3;
+    PlacePanel(f.GrpColor, 16 - width, 0, width, 5, {0, 0, 3, 11}, black, 0);
     const char* const hints[] = {"３色違う色にしてね", "色を全て消しちゃうよ", "この３色で外出するよ"};
     for (int i = 0; i < 3; ++i) {
         Place(f.ColorPicSet[i], i, 1, 1, 1);
@@ -151,13 +146,9 @@ void PlaceColourWorkshop(Form& f) {
 
 void PlaceEmotionPanel(Form& f, int F) {
     const Colour white = f.Frm.foreColor, black = f.Frm.backColor;
-    Control& panel = f.GrpKan;
-    Place(panel, 16 - f.GrpColor.width, 5, f.GrpColor.width, 7);
-    panel.scale = {0, 0, 3, 20};
-    panel.backColor = kGrey;
-    panel.borderStyle = 0;
+    PlacePanel(f.GrpKan, 16 - f.GrpColor.width, 5, f.GrpColor.width, 7, {0, 0, 3, 20}, kGrey, 0);
     Place(f.LstKan, 0, 0, 3, 5);
-    Look(f.LstKan, F, panel.backColor, white);
+    Look(f.LstKan, F, f.GrpKan.backColor, white);
     f.LstKan.toolTip = "集めた感情綺だよ";
     for (int i = 0; i < 2; ++i) {
         Control& button = f.KanComSet[i];

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quillmere needs that are not there yet; asks
+# for sudo only for that step and only when something is missing.
+#   scripts/deps.sh            what building, playing and testing need
+#   scripts/deps.sh --display  also Xvfb and ImageMagick, for screenshots
+#                              and the start-up benchmark
+set -euo pipefail
+
+packages=(g++ cmake make libgtest-dev qt6-base-dev libgl-dev fonts-ipafont-mincho fonts-ipafont-gothic)
+if [[ "${1:-}" == "--display" ]]; then
+  packages+=(xvfb xauth imagemagick)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[[ $(id -u) -ne 0 ]] && sudo=(sudo)
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
