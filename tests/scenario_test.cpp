@@ -6,10 +6,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 
 #include "driver.h"
+#include "temp_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -32,10 +32,8 @@ Scenario Parse(const fs::path& file) {
 }
 
 // A private copy, so that what the game writes never reaches the fixture.
-fs::path CopyOfGame(const std::string& game) {
-    std::random_device random;
-    const fs::path copy = fs::temp_directory_path() / ("quillmere-scenario-" + std::to_string(random())) / "game";
-    fs::create_directories(copy);
+fs::path CopyOfGame(const std::string& game, const fs::path& into) {
+    const fs::path copy = into / "game";
     fs::copy(fs::path(GAMES_DIR) / game, copy, fs::copy_options::recursive);
     return copy;
 }
@@ -59,7 +57,8 @@ TEST_P(ScenarioTest, PrintsWhatItExpects) {
     const fs::path file = fs::path(SCENARIO_DIR) / (GetParam() + ".scn");
     const Scenario scenario = Parse(file);
     ASSERT_FALSE(scenario.game.empty()) << file << " names no game (# game: NAME)";
-    const fs::path game = CopyOfGame(scenario.game);
+    const qm::testing::TempFolder temp;
+    const fs::path game = CopyOfGame(scenario.game, temp.path());
 
     std::ostringstream out, err;
     std::ifstream script(file, std::ios::binary);
@@ -72,7 +71,6 @@ TEST_P(ScenarioTest, PrintsWhatItExpects) {
     EXPECT_EQ("", err.str());
     const auto exit = printed.rfind("Exit = ");
     EXPECT_EQ(exit == std::string::npos ? 0 : std::stoi(printed.substr(exit + 7)), status);
-    fs::remove_all(game.parent_path());
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioTest, testing::ValuesIn(ScenarioNames()),

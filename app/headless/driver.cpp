@@ -163,8 +163,8 @@ void Driver::Show(const std::string& what) {
     if (dot == std::string::npos) throw ScriptError("show takes NAME.PROP");
     const std::string name = what.substr(0, dot), property = what.substr(dot + 1);
     Game& game = Running();
-    const auto value = name == "GameState" ? StateField(game.state, property)
-                                           : ControlProperty(Find(game.form, name), property);
+    const auto value =
+        name == "GameState" ? StateField(game.state, property) : ControlProperty(Find(game.form, name), property);
     if (!value) throw ScriptError(name + " has no property " + property);
     out_ << what << " = " << *value << "\n";
 }

@@ -9,12 +9,23 @@ std::string Json(std::string_view text) {
     std::string out = "\"";
     for (const char c : text) {
         switch (c) {
-            case '\r': out += "\\r"; break;
-            case '\n': out += "\\n"; break;
-            case '\t': out += "\\t"; break;
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            default: out += c;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            default:
+                out += c;
         }
     }
     return out + "\"";

@@ -13,9 +13,12 @@ bool IsList(const Control& c) { return c.kind == Kind::List; }
 std::optional<std::string> Value(const Control& c) {
     switch (c.kind) {
         case Kind::CheckBox:
-        case Kind::ScrollBar: return Json(c.value);
-        case Kind::Option: return Json(c.value != 0);
-        default: return std::nullopt;
+        case Kind::ScrollBar:
+            return Json(c.value);
+        case Kind::Option:
+            return Json(c.value != 0);
+        default:
+            return std::nullopt;
     }
 }
 

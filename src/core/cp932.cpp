@@ -10,7 +10,8 @@ namespace {
 
 class Converter {
 public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)), utf8Source_(std::string_view(from) == "UTF-8") {
+    Converter(const char* to, const char* from)
+        : cd_(iconv_open(to, from)), utf8Source_(std::string_view(from) == "UTF-8") {
         if (cd_ == reinterpret_cast<iconv_t>(-1))
             throw std::runtime_error(std::string("no text converter from ") + from + " to " + to);
     }

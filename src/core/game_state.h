@@ -34,7 +34,7 @@ struct GameState {
     std::array<std::int16_t, 8> Affection{};
     std::array<std::int16_t, 8> SoloCount{};
     std::array<std::array<std::int16_t, 3>, 3> SlotColour{};  // [slot][red, green, blue]
-    std::uint8_t SelectedSlot = 0;                              // 1..3
+    std::uint8_t SelectedSlot = 0;                            // 1..3
     std::array<std::int16_t, 3> MetFairy{};
     std::uint8_t SelectedRace = 0;
     std::string EventPicture;

@@ -35,7 +35,9 @@ bool ReadSettings(Game& game) {
     s.FileNumber = static_cast<std::int16_t>(game.files.FreeFile());
     const auto lines = ReadLines(game.files, s.FileNumber, path);
     if (!lines || lines->size() < 4) {
-        game.Message((lines ? "設定ファイルの行が足りません（4行必要です）。\r\n" : "設定ファイルを開けませんでした。\r\n") + path);
+        const std::string why =
+            lines ? "設定ファイルの行が足りません（4行必要です）。" : "設定ファイルを開けませんでした。";
+        game.Message(why + "\r\n" + path);
         game.exitCode = 1;
         return false;
     }
@@ -49,7 +51,7 @@ bool ReadSettings(Game& game) {
 void FillNameTables(GameState& s) {
     s.EmotionName = {"喜", "怒", "哀", "楽", "愛"};
     // Tabs line the names up in a column; the one six-letter name needs one.
-    s.FairyName = {"ササン\t\t", "マー\t\t",   "ガブガブ\t\t", "ニィムディム\t",
+    s.FairyName = {"ササン\t\t", "マー\t\t",     "ガブガブ\t\t", "ニィムディム\t",
                    "ンィ\t\t",   "ドーゥー\t\t", "ジョダン\t\t", "ハブキィ\t\t"};
     s.ColourName = {"白", "緑", "赤", "青", "黄", "桃", "水", "黒"};
 }
@@ -112,7 +114,7 @@ void Form_Load(Game& game) {
     LBlIvent_See(game, "");
     CheckPictureFolders(game);
     Screen& screen = game.ports.screen;
-    ResizeWindow(game, game.form.Frm.width, screen.HeightTwips() / 5 * 4);
+    ResizeWindow(game, game.form.Frm.width, screen.HeightTwips() / 5.0 * 4);
     ResetGame(game);
 }
 

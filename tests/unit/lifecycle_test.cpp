@@ -1,13 +1,15 @@
 // Start-up, the reset and shut-down against a real game folder.
 
+#include "core/lifecycle.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
-#include "core/lifecycle.h"
 #include "fake_game.h"
+#include "temp_folder.h"
 
 namespace qm {
 namespace {
@@ -21,14 +23,14 @@ protected:
         std::ofstream(folder / "sys" / "system.dat", std::ios::binary) << ".txt\r\n.png\r\n\r\n1\r\n";
         Form_Load(game);
     }
-    void TearDown() override { fs::remove_all(folder); }
 
     std::string Register() const {
         std::ifstream in(folder / "sys" / "lstphoto.dat", std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    fs::path folder = fs::temp_directory_path() / ("quillmere-life-" + std::to_string(::getpid()));
+    testing::TempFolder temp;
+    const fs::path& folder = temp.path();
     testing::FakeGame fake{folder.string()};
     Game& game = fake.game;
 };

@@ -49,8 +49,8 @@ TEST_F(PictureDisplayTest, AMemoryPictureShrinksToFitAndNeverGrows) {
         int width, height;
         double shownWidth, shownHeight;
     };
-    for (const Case c : {Case{640, 480, 480, 360}, Case{320, 240, 320, 240}, Case{800, 300, 480, 180},
-                         Case{300, 720, 150, 360}}) {
+    for (const Case c :
+         {Case{640, 480, 480, 360}, Case{320, 240, 320, 240}, Case{800, 300, 480, 180}, Case{300, 720, 150, 360}}) {
         Picture("/g/img/p.png", c.width, c.height);
         ASSERT_TRUE(ShowPicture(game, "p"));
         const TwipsRect shown = PhotoPixels();

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "temp_folder.h"
+
 namespace qm {
 namespace {
 
@@ -13,12 +15,6 @@ namespace fs = std::filesystem;
 
 class TextFilesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() / ("quillmere-files-" + std::to_string(::getpid()));
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
     std::string Path(const char* name) const { return (folder / name).string(); }
     void WriteBytes(const char* name, const std::string& bytes) const {
         std::ofstream(folder / name, std::ios::binary) << bytes;
@@ -28,7 +24,8 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    fs::path folder;
+    testing::TempFolder temp;
+    const fs::path& folder = temp.path();
     TextFiles files;
 };
 
