@@ -1,0 +1,53 @@
+// quillmere: the game in its window. It reads its data from the folder
+// that holds the program.
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/game.h"
+#include "core/lifecycle.h"
+#include "first_paint_probe.h"
+#include "main_window.h"
+#include "qt_ports.h"
+
+namespace {
+
+// Without a display Qt would abort with a message about plug-ins that says
+// nothing of the real cause.
+bool HasDisplay() {
+#ifdef Q_OS_LINUX
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!HasDisplay()) {
+        std::fputs("Quillmere needs a display; on a machine without one run: xvfb-run -a build/game/quillmere\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("quillmere");
+    QApplication::setApplicationDisplayName("Quillmere");
+
+    qm::qt::QtDialogs dialogs;
+    qm::qt::QtPictures pictures;
+    qm::qt::SilentAudio audio;
+    qm::qt::QtScreen screen;
+    qm::qt::TimeOfDayClock clock;
+    qm::Game game(qm::Ports{dialogs, pictures, audio, screen, clock},
+                  QCoreApplication::applicationDirPath().toStdString());
+
+    qm::qt::MainWindow window(game, pictures);
+    QObject::connect(&dialogs, &qm::qt::QtDialogs::popupRequested, &window, &qm::qt::MainWindow::ShowPopup);
+    window.Call(qm::Form_Load);
+    if (game.exitCode) return *game.exitCode;
+    qm::qt::ReportFirstPaintIfAsked(*window.findChild<QWidget*>("PicStt"));
+    window.show();
+    return QApplication::exec();
+}

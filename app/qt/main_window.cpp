@@ -1,0 +1,193 @@
+#include "main_window.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTimer>
+
+#include "choice_list.h"
+#include "click_label.h"
+#include "control_widgets.h"
+#include "core/game.h"
+#include "core/lifecycle.h"
+#include "model_look.h"
+#include "panel_widget.h"
+#include "popup_menu.h"
+#include "qt_ports.h"
+#include "ui/events.h"
+#include "ui/layout.h"
+
+namespace qm::qt {
+namespace {
+
+// The game numbers the mouse buttons 1 (left) and 2 (right); 0 for others.
+int ButtonNumber(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return 1;
+        case Qt::RightButton:
+            return 2;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Game& game, const QtPictures& pictures)
+    : game_(game), mirror_(game.form, game.ports.screen, pictures) {
+    setObjectName(QString::fromStdString(game.form.Frm.Key()));
+    mirror_.AddWidget(game.form.Frm, *this);
+    WatchMouse(game.form.Frm, *this);
+    MakeWidgets();
+    MakeSpeechKeys();
+}
+
+bool MainWindow::Call(const std::function<void(Game&)>& call, const Control* touched) {
+    if (touched) mirror_.Forget(*touched);
+    if (inCall_) return false;
+    const QScopedValueRollback busy(inCall_, true);
+    call(game_);
+    CopyModel();
+    if (game_.exitCode) QCoreApplication::exit(*game_.exitCode);
+    return true;
+}
+
+void MainWindow::ShowPopup(const Control* menu) {
+    QMenu* popup = MakePopup(game_.form, *menu, this, [this](Control& item) { ClickOn(item); });
+    popup->setAttribute(Qt::WA_DeleteOnClose);
+    popup->popup(QCursor::pos());
+}
+
+// Qt reports an activation each time the window gets the focus back, after
+// every message box too; the game starts a fresh run on the first only.
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shownBefore_) return;
+    shownBefore_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] { Call(Form_Activate); }, Qt::QueuedConnection);
+}
+
+// Sizes that the copy of the model sets, or that the system confirms
+// later, match the model and go no further: only the player's own resizing
+// reaches the layout pass, which then reshapes the window.
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const Control& frm = game_.form.Frm;
+    const double twipsPerPixel = game_.ports.screen.TwipsPerPixel();
+    if (mirroring_ || size() == PixelRectOf(frm, twipsPerPixel).size()) return;
+    const double width = size().width() * twipsPerPixel, height = size().height() * twipsPerPixel;
+    Call([width, height](Game& game) { ResizeWindow(game, width, height); }, &frm);
+}
+
+// Closing is never refused, not even while a message box is open.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!Call(Form_Unload)) QCoreApplication::exit(0);
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto target = mouseTargets_.find(watched);
+        const int button = ButtonNumber(static_cast<QMouseEvent*>(event)->button());
+        if (target != mouseTargets_.end() && button != 0) {
+            Control& control = *target->second;
+            Call([&control, button](Game& game) { MouseUp(game, control, button); }, &control);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Design order puts every container before what it holds.
+void MainWindow::MakeWidgets() {
+    std::map<const Control*, QWidget*> widgets = {{&game_.form.Frm, this}};
+    for (Control* control : game_.form.All()) {
+        if (control->kind == Kind::Timer) MakeTimer(*control);
+        if (control->kind == Kind::Menu) continue;  // its items live in the pop-up
+        QWidget* widget = MakeWidget(*control, widgets.at(control->container));
+        if (!widget) continue;
+        widgets[control] = widget;
+        mirror_.AddWidget(*control, *widget);
+        ConnectInput(*control, *widget);
+        WatchMouse(*control, *widget);
+    }
+}
+
+void MainWindow::MakeTimer(Control& timer) {
+    auto* qtimer = new QTimer(this);
+    qtimer->setObjectName(QString::fromStdString(timer.Key()));
+    connect(qtimer, &QTimer::timeout, this, [this, &timer] { Call([&timer](Game& game) { Tick(game, timer); }); });
+    mirror_.AddTimer(timer, *qtimer);
+}
+
+// Space and Enter move the speech on, as a click on it does.
+void MainWindow::MakeSpeechKeys() {
+    for (const int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        connect(shortcut, &QShortcut::activated, this, [this] { ClickOn(game_.form.Lbl); });
+        speechKeys_.push_back(shortcut);
+    }
+}
+
+void MainWindow::ConnectInput(Control& control, QWidget& widget) {
+    Control* c = &control;
+    switch (control.kind) {
+        case Kind::Panel:
+            connect(static_cast<PanelWidget*>(&widget), &PanelWidget::clicked, this, [this, c] { ClickOn(*c); });
+            break;
+        case Kind::Label:
+            connect(static_cast<ClickLabel*>(&widget), &ClickLabel::clicked, this, [this, c] { ClickOn(*c); });
+            break;
+        case Kind::Button:
+        case Kind::CheckBox:
+        case Kind::Option:
+            // A toggle flips or selects itself in the game; the copy of the
+            // model then sets its checked state.
+            connect(static_cast<QAbstractButton*>(&widget), &QAbstractButton::clicked, this,
+                    [this, c] { ClickOn(*c); });
+            break;
+        case Kind::ScrollBar: {
+            auto* bar = static_cast<QScrollBar*>(&widget);
+            connect(bar, &QScrollBar::sliderMoved, this,
+                    [this, c](int value) { Call([c, value](Game& game) { Scroll(game, *c, value); }, c); });
+            // While the thumb is dragged, sliderMoved has brought the value.
+            connect(bar, &QScrollBar::valueChanged, this, [this, c, bar](int value) {
+                if (!bar->isSliderDown()) Call([c, value](Game& game) { SetValue(game, *c, value); }, c);
+            });
+            break;
+        }
+        case Kind::List:
+            connect(static_cast<ChoiceList*>(&widget), &ChoiceList::rowChosen, this,
+                    [this, c](int row) { Call([c, row](Game& game) { SelectRow(game, *c, row); }, c); });
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::WatchMouse(Control& control, QWidget& widget) {
+    QWidget* surface = &widget;
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(&widget)) surface = area->viewport();
+    surface->installEventFilter(this);
+    mouseTargets_[surface] = &control;
+}
+
+void MainWindow::ClickOn(Control& control) {
+    Call([&control](Game& game) { Click(game, control); }, &control);
+}
+
+void MainWindow::CopyModel() {
+    const QScopedValueRollback copying(mirroring_, true);
+    mirror_.Apply();
+    const bool speaking = ShownInModel(game_.form.Lbl);
+    for (QShortcut* key : speechKeys_) key->setEnabled(speaking);
+}
+
+}  // namespace qm::qt

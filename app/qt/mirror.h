@@ -1,0 +1,78 @@
+#pragma once
+// Copies the model into the widgets and timers. A widget is touched only
+// when what it shows of its control has changed since the last copy: the
+// music timer ticks every millisecond and every tick ends in a copy.
+
+#include <QRect>
+#include <QTimer>
+#include <QWidget>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/form.h"
+
+namespace qm {
+class Screen;
+}
+
+namespace qm::qt {
+
+class QtPictures;
+
+// Everything of a control that its widget shows.
+struct Appearance {
+    QRect rect;
+    bool visible = true, enabled = true;
+    std::string caption, toolTip;
+    int value = 0, min = 0, max = 0, smallChange = 1, largeChange = 1;
+    std::vector<std::string> list;
+    int listIndex = -1;
+    Colour backColor = 0, foreColor = 0;
+    bool transparent = false;
+    int borderStyle = 0;
+    double fontSize = 0;
+    bool serif = false;
+    const Control* drawnFrom = nullptr;
+    std::string picture;
+
+    bool operator==(const Appearance&) const = default;
+};
+
+class Mirror {
+public:
+    Mirror(const Form& form, const Screen& screen, const QtPictures& pictures);
+
+    // widget must have been made for the control's kind (see MakeWidget).
+    void AddWidget(const Control& control, QWidget& widget);
+    void AddTimer(const Control& control, QTimer& timer);
+
+    // Signals of the widgets are blocked meanwhile: nothing the copy
+    // changes reaches the game as a player's action.
+    void Apply();
+
+    // The player changed this control's widget; the next copy puts the
+    // model back on it even if the model did not change.
+    void Forget(const Control& control);
+
+private:
+    struct Shown {
+        const Control* control;
+        QWidget* widget;
+        std::optional<Appearance> appearance;
+    };
+
+    void ApplyControl(Shown& shown);
+    void ApplyStacking(const Control& container);
+
+    const Form& form_;
+    const Screen& screen_;
+    const QtPictures& pictures_;
+    std::vector<Shown> widgets_;
+    std::map<const Control*, QWidget*> widgetOf_;
+    std::vector<std::pair<const Control*, QTimer*>> timers_;
+    std::map<const Control*, std::vector<QWidget*>> stacks_;
+};
+
+}  // namespace qm::qt

@@ -1,0 +1,56 @@
+#pragma once
+// The game's ports bound to Qt: message boxes and the pop-up menu, pictures
+// read with QImageReader, the primary screen, the time of day, and for now
+// a music device that has no sound output.
+
+#include <QObject>
+#include <QPixmap>
+#include <map>
+
+#include "core/ports.h"
+
+namespace qm::qt {
+
+// The message box is modal; the pop-up menu is not, so it is handed to the
+// window (popupRequested), which knows the menu's items and forwards the
+// player's choice once the handler that opened it has returned.
+class QtDialogs : public QObject, public Dialogs {
+    Q_OBJECT
+public:
+    void MessageBox(const std::string& text) override;
+    void PopupMenu(const Control& menu) override;
+
+signals:
+    void popupRequested(const qm::Control* menu);
+};
+
+// Keeps the picture of each buffer, for the panels that are drawn from it.
+class QtPictures : public Pictures {
+public:
+    std::optional<PictureSize> Load(const Control& buffer, const std::string& path) override;
+    // An empty pixmap for a buffer that never loaded a picture.
+    QPixmap Find(const Control& buffer) const;
+
+private:
+    std::map<std::string, QPixmap> pictures_;
+};
+
+// Every command fails as an absent device does, and no reply is written.
+class SilentAudio : public AudioDevice {
+public:
+    int Send(const std::string& command, std::string* reply) override;
+};
+
+class QtScreen : public Screen {
+public:
+    int WidthTwips() const override;
+    int HeightTwips() const override;
+    double TwipsPerPixel() const override;
+};
+
+class TimeOfDayClock : public Clock {
+public:
+    std::uint32_t Seed() override;
+};
+
+}  // namespace qm::qt

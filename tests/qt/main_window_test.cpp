@@ -1,0 +1,222 @@
+// The Qt window against a small game folder of its own: what it shows of
+// the model, what it forwards to the game, and what it keeps from it.
+
+#include "main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTimerEvent>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <ostream>
+#include <stdexcept>
+
+#include "core/game.h"
+#include "core/lifecycle.h"
+#include "qt_ports.h"
+#include "ui/events.h"
+
+// Readable failure messages for the Qt values compared below.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QRect& r, std::ostream* out) {
+    *out << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << ", " << r.height() << ")";
+}
+inline void PrintTo(const QSize& s, std::ostream* out) { *out << "QSize(" << s.width() << ", " << s.height() << ")"; }
+
+namespace qm::qt {
+namespace {
+
+// Message boxes that run `whileOpen` as if the player acted meanwhile.
+struct OpenDialogs : Dialogs {
+    void MessageBox(const std::string& text) override {
+        messages.push_back(text);
+        if (whileOpen) whileOpen();
+    }
+    void PopupMenu(const Control&) override {}
+    std::vector<std::string> messages;
+    std::function<void()> whileOpen;
+};
+
+// Counts the music timer's status queries, so each tick that reaches the
+// game shows.
+struct CountingAudio : AudioDevice {
+    int Send(const std::string& command, std::string*) override {
+        if (command == "status MIDI mode") ++statusQueries;
+        return 263;
+    }
+    int statusQueries = 0;
+};
+
+// 1024 x 768 pixels.
+struct TestScreen : Screen {
+    int WidthTwips() const override { return 15360; }
+    int HeightTwips() const override { return 11520; }
+    double TwipsPerPixel() const override { return 15; }
+};
+
+struct FixedClock : Clock {
+    std::uint32_t Seed() override { return 1; }
+};
+
+class QtWindow : public ::testing::Test {
+protected:
+    QtWindow() {
+        Write("sys/system.dat", ".txt\r\n.png\r\nx\r\n0.1\r\n");
+        Write("txt/stt.txt", "Hello\r\nWorld\r\n");
+        window.Call(Form_Load);
+    }
+
+    std::filesystem::path PathOf(const std::string& name) const {
+        return std::filesystem::path(folder.path().toStdString()) / name;
+    }
+
+    void Write(const std::string& name, const std::string& text) {
+        std::filesystem::create_directories(PathOf(name).parent_path());
+        std::ofstream(PathOf(name), std::ios::binary) << text;
+    }
+
+    template <class W = QWidget>
+    W& Widget(const char* name) {
+        W* widget = window.findChild<W*>(name);
+        if (!widget) throw std::runtime_error(std::string("no widget ") + name);
+        return *widget;
+    }
+
+    void DeliverTick(const char* timerName) {
+        QTimer& timer = *window.findChild<QTimer*>(timerName);
+        QTimerEvent tick(timer.timerId());
+        QCoreApplication::sendEvent(&timer, &tick);
+    }
+
+    QTemporaryDir folder;
+    OpenDialogs dialogs;
+    QtPictures pictures;
+    CountingAudio audio;
+    TestScreen screen;
+    FixedClock clock;
+    Game game{Ports{dialogs, pictures, audio, screen, clock}, folder.path().toStdString()};
+    Form& form = game.form;
+    MainWindow window{game, pictures};
+};
+
+TEST_F(QtWindow, ShowsTheModelAfterEveryCall) {
+    EXPECT_EQ("Start", Widget<QPushButton>("ComStt").text());
+    EXPECT_EQ("\nHello\nWorld", Widget<QLabel>("LblStt").text());
+    ASSERT_EQ(4, Widget<QListWidget>("CountMaxLst").count());
+    EXPECT_EQ("ふつうモード", Widget<QListWidget>("CountMaxLst").item(1)->text());
+    EXPECT_TRUE(Widget("PicStt").isVisibleTo(&window));
+    EXPECT_FALSE(Widget("GrpColor").isVisibleTo(&window));
+
+    // 4:3 at four fifths of the screen's height, centred on it.
+    EXPECT_EQ(QRect(102, 77, 819, 614), QRect(window.pos(), window.size()));
+    // The title screen spans 16 of the window's 16.6 units, from -0.3; its
+    // Start button sits at 75 of its 100 units.
+    QWidget& title = Widget("PicStt");
+    QWidget& start = Widget("ComStt");
+    EXPECT_EQ(&title, start.parentWidget());
+    EXPECT_NEAR(819 * 0.3 / 16.6, title.x(), 1);
+    EXPECT_NEAR(819 * 16 / 16.6, title.width(), 1);
+    EXPECT_NEAR(0.75 * title.width(), start.x(), 1);
+
+    window.Call([](Game& g) {
+        g.form.PicStt.visible = false;
+        g.form.ComStt.caption = "Go";
+    });
+    EXPECT_FALSE(Widget("PicStt").isVisibleTo(&window));
+    EXPECT_EQ("Go", Widget<QPushButton>("ComStt").text());
+}
+
+TEST_F(QtWindow, ShowsValuesTheGameSetsWithoutRaisingThemAgain) {
+    window.Call([](Game& g) { SetValue(g, g.form.ColorScl[0], 100); });
+    EXPECT_EQ(100, Widget<QScrollBar>("ColorScl(0)").value());
+    EXPECT_EQ(Rgb(100, 1, 1), form.ColorPic.backColor);
+
+    // Checking the toggle on screen must not reach the game as a click,
+    // which would flip the value straight back.
+    window.Call([](Game& g) { SetValue(g, g.form.ColorChk[0], 1); });
+    EXPECT_EQ(1, form.ColorChk[0].value);
+    EXPECT_TRUE(Widget<QPushButton>("ColorChk(0)").isChecked());
+}
+
+TEST_F(QtWindow, ForwardsThePlayersInputAndShowsTheResult) {
+    Widget<QScrollBar>("ColorScl(1)").setValue(120);
+    EXPECT_EQ(Rgb(1, 120, 1), form.ColorPic.backColor);
+
+    QScrollBar& blue = Widget<QScrollBar>("ColorScl(2)");
+    blue.setSliderDown(true);
+    blue.setSliderPosition(80);
+    blue.setSliderDown(false);
+    EXPECT_EQ(Rgb(1, 120, 80), form.ColorPic.backColor);
+
+    QPushButton& fix = Widget<QPushButton>("ColorChk(1)");
+    fix.click();
+    EXPECT_EQ(1, form.ColorChk[1].value);
+    fix.click();
+    EXPECT_EQ(0, form.ColorChk[1].value);
+    EXPECT_FALSE(fix.isChecked());
+
+    // Another option takes the selection from the first; clicking the
+    // selected one again leaves it selected, though the button let go.
+    Widget<QPushButton>("OptKan(1)").click();
+    EXPECT_FALSE(Widget<QPushButton>("OptKan(0)").isChecked());
+    Widget<QPushButton>("OptKan(1)").click();
+    EXPECT_EQ(1, form.OptKan[1].value);
+    EXPECT_TRUE(Widget<QPushButton>("OptKan(1)").isChecked());
+
+    Widget<QListWidget>("CountMaxLst").setCurrentRow(2);
+    EXPECT_EQ(2, form.CountMaxLst.listIndex);
+}
+
+TEST_F(QtWindow, DropsTicksAndClicksWhileAMessageBoxIsOpen) {
+    int queriesWhileOpen = -1;
+    dialogs.whileOpen = [&] {
+        DeliverTick("BgmTim");
+        Widget<QPushButton>("ColorChk(0)").click();
+        queriesWhileOpen = audio.statusQueries;
+    };
+    window.Call([](Game& g) { g.Message("wait"); });
+    EXPECT_EQ(0, queriesWhileOpen);
+    EXPECT_EQ(0, form.ColorChk[0].value);
+    EXPECT_FALSE(Widget<QPushButton>("ColorChk(0)").isChecked());
+
+    DeliverTick("BgmTim");
+    EXPECT_EQ(1, audio.statusQueries);
+}
+
+TEST_F(QtWindow, StartsAFreshRunOnTheFirstShowOnly) {
+    window.Call([](Game& g) { g.form.PicStt.visible = false; });
+    window.show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form.PicStt.visible);  // the reset shows the title screen
+
+    window.Call([](Game& g) { g.form.PicStt.visible = false; });
+    window.hide();
+    window.show();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form.PicStt.visible);
+}
+
+TEST_F(QtWindow, KeepsTheWindowThePlayerResizesAtFourToThree) {
+    window.show();
+    window.resize(1000, 600);
+    EXPECT_EQ(QSize(800, 600), window.size());
+    EXPECT_EQ(12000, form.Frm.width);
+}
+
+TEST_F(QtWindow, ClosingTheWindowShutsTheGameDown) {
+    window.show();
+    window.close();
+    EXPECT_EQ(0, game.exitCode);
+    EXPECT_TRUE(std::filesystem::exists(PathOf("sys/lstphoto.dat")));  // the picture register is written
+}
+
+}  // namespace
+}  // namespace qm::qt
