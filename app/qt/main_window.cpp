@@ -52,8 +52,11 @@ MainWindow::MainWindow(Game& game, const QtPictures& pictures)
 bool MainWindow::Call(const std::function<void(Game&)>& call, const Control* touched) {
     if (touched) mirror_.Forget(*touched);
     if (inCall_) return false;
-    const QScopedValueRollback busy(inCall_, true);
-    call(game_);
+    {
+        const QScopedValueRollback busy(inCall_, true);
+        call(game_);
+        if (closeWaiting_ && !game_.exitCode) Form_Unload(game_);
+    }
     CopyModel();
     if (game_.exitCode) QCoreApplication::exit(*game_.exitCode);
     return true;
@@ -87,10 +90,13 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     Call([width, height](Game& game) { ResizeWindow(game, width, height); }, &frm);
 }
 
-// Closing is never refused, not even while a message box is open.
+// Closing is never refused. While a handler is still running (a message
+// box of its is open), shut-down waits for it to finish, so that the
+// picture register is still written.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!Call(Form_Unload)) QCoreApplication::exit(0);
-    event->accept();
+    if (Call(Form_Unload)) return event->accept();
+    closeWaiting_ = true;
+    event->ignore();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -57,6 +57,7 @@ private:
     bool inCall_ = false;
     bool mirroring_ = false;
     bool shownBefore_ = false;
+    bool closeWaiting_ = false;
     std::map<const QObject*, Control*> mouseTargets_;
     std::vector<QShortcut*> speechKeys_;
 };

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "choice_list.h"
 #include "click_label.h"
@@ -14,6 +15,11 @@
 
 namespace qm::qt {
 namespace {
+
+// The finest interval a timer of the game gets, as the desktop timers the
+// game was made for never fired faster: the music timer asks for 1 ms,
+// and ticking it that often would keep a core busy copying the model.
+constexpr int kTimerResolutionMs = 15;
 
 Appearance AppearanceOf(const Control& c, double twipsPerPixel) {
     return {.rect = PixelRectOf(c, twipsPerPixel),
@@ -165,7 +171,8 @@ void Mirror::Apply() {
         if (shown.control->kind == Kind::Window || shown.control->kind == Kind::Panel) ApplyStacking(*shown.control);
     for (auto [control, timer] : timers_) {
         const bool ticking = control->enabled && control->interval > 0;
-        if (timer->interval() != control->interval) timer->setInterval(control->interval);
+        const int interval = std::max(control->interval, kTimerResolutionMs);
+        if (timer->interval() != interval) timer->setInterval(interval);
         if (timer->isActive() != ticking) ticking ? timer->start() : timer->stop();
     }
 }

@@ -218,5 +218,16 @@ TEST_F(QtWindow, ClosingTheWindowShutsTheGameDown) {
     EXPECT_TRUE(std::filesystem::exists(PathOf("sys/lstphoto.dat")));  // the picture register is written
 }
 
+TEST_F(QtWindow, ClosingWhileAMessageBoxIsOpenShutsDownOnceItIsAnswered) {
+    window.show();
+    dialogs.whileOpen = [&] {
+        window.close();
+        EXPECT_FALSE(game.exitCode);  // the handler has not finished yet
+    };
+    window.Call([](Game& g) { g.Message("wait"); });
+    EXPECT_EQ(0, game.exitCode);
+    EXPECT_TRUE(std::filesystem::exists(PathOf("sys/lstphoto.dat")));
+}
+
 }  // namespace
 }  // namespace qm::qt
