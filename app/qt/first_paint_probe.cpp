@@ -1,22 +1,28 @@
 #include "first_paint_probe.h"
 
-#include <sys/resource.h>
-
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
-#include <ctime>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
 
 namespace qm::qt {
 namespace {
 
+// The wall clock, comparable with `date +%s%N` taken before the launch.
 void Report() {
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    std::printf("first-paint-ns %lld\n",
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+#ifdef Q_OS_UNIX
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("first-paint-ns %lld\nmaxrss-kib %ld\n", now.tv_sec * 1'000'000'000LL + now.tv_nsec, usage.ru_maxrss);
+    std::printf("maxrss-kib %ld\n", usage.ru_maxrss);
+#endif
     std::fflush(stdout);
     QCoreApplication::exit(0);
 }
