@@ -23,6 +23,7 @@
 #include "core/lifecycle.h"
 #include "qt_ports.h"
 #include "ui/events.h"
+#include "unit/fake_game.h"
 
 // Readable failure messages for the Qt values compared below.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -53,17 +54,6 @@ struct CountingAudio : AudioDevice {
         return 263;
     }
     int statusQueries = 0;
-};
-
-// 1024 x 768 pixels.
-struct TestScreen : Screen {
-    int WidthTwips() const override { return 15360; }
-    int HeightTwips() const override { return 11520; }
-    double TwipsPerPixel() const override { return 15; }
-};
-
-struct FixedClock : Clock {
-    std::uint32_t Seed() override { return 1; }
 };
 
 class QtWindow : public ::testing::Test {
@@ -100,8 +90,8 @@ protected:
     OpenDialogs dialogs;
     QtPictures pictures;
     CountingAudio audio;
-    TestScreen screen;
-    FixedClock clock;
+    testing::TestScreen screen;  // 1024 x 768 pixels
+    testing::FixedClock clock;
     Game game{Ports{dialogs, pictures, audio, screen, clock}, folder.path().toStdString()};
     Form& form = game.form;
     MainWindow window{game, pictures};
