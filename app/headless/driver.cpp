@@ -1,8 +1,10 @@
 #include "driver.h"
 
 #include <charconv>
+#include <map>
 #include <sstream>
 #include <stdexcept>
+#include <tuple>
 #include <vector>
 
 #include "core/game.h"
@@ -26,15 +28,11 @@ int ToInt(const std::string& word) {
     return value;
 }
 
-std::vector<std::string> Words(const std::string& line) {
+std::vector<std::string> SplitWords(const std::string& line) {
     std::istringstream in(line);
     std::vector<std::string> words;
     for (std::string w; in >> w;) words.push_back(w);
     return words;
-}
-
-void ExpectWords(const std::vector<std::string>& words, std::size_t least, std::size_t most) {
-    if (words.size() < least || words.size() > most) throw ScriptError("wrong number of words for " + words[0]);
 }
 
 // "Com(3)" or "PicStt".
@@ -89,74 +87,94 @@ Game& Driver::Running() {
     return *game_;
 }
 
-void Driver::Load() {
+void Driver::Execute(const std::string& line) {
+    using Command = void (Driver::*)(const Words&);
+    // Each command with the fewest and most words it takes.
+    static const std::map<std::string, std::tuple<Command, std::size_t, std::size_t>> commands = {
+        {"load", {&Driver::LoadCommand, 1, 1}},     {"unload", {&Driver::UnloadCommand, 1, 1}},
+        {"click", {&Driver::ClickCommand, 2, 2}},   {"menu", {&Driver::MenuCommand, 2, 2}},
+        {"select", {&Driver::SelectCommand, 3, 3}}, {"set", {&Driver::SetCommand, 3, 3}},
+        {"scroll", {&Driver::SetCommand, 3, 3}},    {"mouseup", {&Driver::MouseUpCommand, 3, 3}},
+        {"tick", {&Driver::TickCommand, 2, 3}},     {"resize", {&Driver::ResizeCommand, 2, 2}},
+        {"screen", {&Driver::ScreenCommand, 3, 3}}, {"seed", {&Driver::SeedCommand, 2, 2}},
+        {"music", {&Driver::MusicCommand, 2, 2}},   {"show", {&Driver::ShowCommand, 2, 2}},
+    };
+    const Words w = SplitWords(line);
+    const auto it = commands.find(w[0]);
+    if (it == commands.end()) throw ScriptError("unknown command " + w[0]);
+    const auto [command, least, most] = it->second;
+    if (w.size() < least || w.size() > most) throw ScriptError("wrong number of words for " + w[0]);
+    (this->*command)(w);
+}
+
+void Driver::LoadCommand(const Words&) {
     if (game_) throw ScriptError("the program is already running");
     game_ = std::make_unique<Game>(Ports{dialogs_, pictures_, audio_, screen_, clock_}, gameDir_);
     Form_Load(*game_);
     if (!game_->exitCode) Form_Activate(*game_);
 }
 
-void Driver::Execute(const std::string& line) {
-    const std::vector<std::string> w = Words(line);
-    const std::string& command = w[0];
-    if (command == "load") {
-        ExpectWords(w, 1, 1);
-        Load();
-    } else if (command == "unload") {
-        ExpectWords(w, 1, 1);
-        Form_Unload(Running());
-        game_.reset();
-    } else if (command == "click") {
-        ExpectWords(w, 2, 2);
-        Control& control = Find(Running().form, w[1]);
-        if (control.kind == Kind::Menu) throw ScriptError(w[1] + " is a menu item (use menu)");
-        Click(*game_, control);
-    } else if (command == "menu") {
-        ExpectWords(w, 2, 2);
-        Click(Running(), FindKind(Running().form, w[1], Kind::Menu, "a menu item"));
-    } else if (command == "select") {
-        ExpectWords(w, 3, 3);
-        Control& list = FindKind(Running().form, w[1], Kind::List, "a list");
-        const int row = ToInt(w[2]);
-        if (row < -1 || row >= static_cast<int>(list.list.size())) throw ScriptError(w[1] + " has no row " + w[2]);
-        SelectRow(*game_, list, row);
-    } else if (command == "set" || command == "scroll") {
-        ExpectWords(w, 3, 3);
-        Control& bar = FindKind(Running().form, w[1], Kind::ScrollBar, "a scroll bar");
-        const int value = ToInt(w[2]);
-        if (value < bar.min || value > bar.max) throw ScriptError(w[2] + " is outside the range of " + w[1]);
-        command == "set" ? SetValue(*game_, bar, value) : Scroll(*game_, bar, value);
-    } else if (command == "mouseup") {
-        ExpectWords(w, 3, 3);
-        MouseUp(Running(), Find(Running().form, w[1]), ToInt(w[2]));
-    } else if (command == "tick") {
-        ExpectWords(w, 2, 3);
-        Control& timer = FindKind(Running().form, w[1], Kind::Timer, "a timer");
-        const int count = w.size() == 3 ? ToInt(w[2]) : 1;
-        for (int i = 0; i < count && !game_->exitCode; ++i) Tick(*game_, timer);
-    } else if (command == "resize") {
-        ExpectWords(w, 2, 2);
-        Game& game = Running();
-        game.form.Frm.height = ToInt(w[1]);
-        Form_Resize(game);
-    } else if (command == "screen") {
-        ExpectWords(w, 3, 3);
-        screen_.width = ToInt(w[1]);
-        screen_.height = ToInt(w[2]);
-    } else if (command == "seed") {
-        ExpectWords(w, 2, 2);
-        clock_.fixed = static_cast<std::uint32_t>(ToInt(w[1]));
-        if (game_) game_->random.Seed(*clock_.fixed);
-    } else if (command == "music") {
-        if (w.size() != 2 || w[1] != "end") throw ScriptError("the music command is: music end");
-        audio_.EndPiece();
-    } else if (command == "show") {
-        ExpectWords(w, 2, 2);
-        Show(w[1]);
-    } else {
-        throw ScriptError("unknown command " + command);
-    }
+void Driver::UnloadCommand(const Words&) {
+    Form_Unload(Running());
+    game_.reset();
 }
+
+void Driver::ClickCommand(const Words& w) {
+    Control& control = Find(Running().form, w[1]);
+    if (control.kind == Kind::Menu) throw ScriptError(w[1] + " is a menu item (use menu)");
+    Click(*game_, control);
+}
+
+void Driver::MenuCommand(const Words& w) {
+    Click(Running(), FindKind(Running().form, w[1], Kind::Menu, "a menu item"));
+}
+
+void Driver::SelectCommand(const Words& w) {
+    Control& list = FindKind(Running().form, w[1], Kind::List, "a list");
+    const int row = ToInt(w[2]);
+    if (row < -1 || row >= static_cast<int>(list.list.size())) throw ScriptError(w[1] + " has no row " + w[2]);
+    SelectRow(*game_, list, row);
+}
+
+// set and scroll: a value put on the bar, or dragged to it.
+void Driver::SetCommand(const Words& w) {
+    Control& bar = FindKind(Running().form, w[1], Kind::ScrollBar, "a scroll bar");
+    const int value = ToInt(w[2]);
+    if (value < bar.min || value > bar.max) throw ScriptError(w[2] + " is outside the range of " + w[1]);
+    w[0] == "set" ? SetValue(*game_, bar, value) : Scroll(*game_, bar, value);
+}
+
+void Driver::MouseUpCommand(const Words& w) { MouseUp(Running(), Find(Running().form, w[1]), ToInt(w[2])); }
+
+void Driver::TickCommand(const Words& w) {
+    Control& timer = FindKind(Running().form, w[1], Kind::Timer, "a timer");
+    const int count = w.size() == 3 ? ToInt(w[2]) : 1;
+    for (int i = 0; i < count && !game_->exitCode; ++i) Tick(*game_, timer);
+}
+
+void Driver::ResizeCommand(const Words& w) {
+    Game& game = Running();
+    game.form.Frm.height = ToInt(w[1]);
+    Form_Resize(game);
+}
+
+void Driver::ScreenCommand(const Words& w) {
+    screen_.width = ToInt(w[1]);
+    screen_.height = ToInt(w[2]);
+}
+
+// Before load, the seed start-up takes from the clock; after, a reseed.
+void Driver::SeedCommand(const Words& w) {
+    clock_.fixed = static_cast<std::uint32_t>(ToInt(w[1]));
+    if (game_) game_->random.Seed(*clock_.fixed);
+}
+
+void Driver::MusicCommand(const Words& w) {
+    if (w[1] != "end") throw ScriptError("the music command is: music end");
+    audio_.EndPiece();
+}
+
+void Driver::ShowCommand(const Words& w) { Show(w[1]); }
 
 void Driver::Show(const std::string& what) {
     const auto dot = what.rfind('.');

@@ -7,6 +7,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "fake_ports.h"
 
@@ -26,10 +27,25 @@ public:
     int Run(std::istream& script, std::ostream& err);
 
 private:
+    using Words = std::vector<std::string>;
     void Execute(const std::string& line);
     Game& Running();
-    void Load();
     void Show(const std::string& what);
+
+    // The commands, each given the words of its line.
+    void LoadCommand(const Words&);
+    void UnloadCommand(const Words&);
+    void ClickCommand(const Words&);
+    void MenuCommand(const Words&);
+    void SelectCommand(const Words&);
+    void SetCommand(const Words&);
+    void MouseUpCommand(const Words&);
+    void TickCommand(const Words&);
+    void ResizeCommand(const Words&);
+    void ScreenCommand(const Words&);
+    void SeedCommand(const Words&);
+    void MusicCommand(const Words&);
+    void ShowCommand(const Words&);
 
     std::string gameDir_;
     std::ostream& out_;
