@@ -38,6 +38,7 @@ public:
     RandomSource random;
     MusicValues music;
     std::int16_t BaseFontSize = 0;  // kept by the layout pass
+    int nestedEventStarts = 0;      // events started inside one another's first step
 
     // Set when the program ends itself; the front end then quits with it.
     std::optional<int> exitCode;

@@ -1,7 +1,7 @@
 #include "colour/colour_workshop.h"
 #include "core/game.h"
 #include "core/lifecycle.h"
-#include "script/points.h"
+#include "script/ending.h"
 
 namespace qm {
 

@@ -22,4 +22,14 @@ void LBlIvent_See(Game& game, const std::string& name) {
     form.LBlIvent.caption = std::to_string(entries.size()) + "/" + std::to_string(kPictureTotal);
 }
 
+void LstIvent_Click(Game& game, int) {
+    const Control& list = game.form.LstIvent;
+    const bool chosen = list.listIndex >= 0 && list.listIndex < static_cast<int>(list.list.size());
+    if (!chosen || list.list[list.listIndex].empty() || !game.state.PicturesPresent) return;
+    game.form.PicPhoto.visible = true;
+    ShowPicture(game, list.list[list.listIndex]);
+}
+
+void PicPhoto_Click(Game& game, int) { game.form.PicPhoto.visible = false; }
+
 }  // namespace qm

@@ -11,4 +11,10 @@ class Game;
 // it only refreshes the count label.
 void LBlIvent_See(Game& game, const std::string& name);
 
+// The player picks a register entry: its picture shows over the scene.
+void LstIvent_Click(Game& game, int index);
+
+// A click on the shown picture puts it away.
+void PicPhoto_Click(Game& game, int index);
+
 }  // namespace qm

@@ -5,7 +5,12 @@
 
 #include "colour/colour_workshop.h"
 #include "core/game.h"
+#include "core/title_screen.h"
+#include "pictures/picture_viewer.h"
+#include "script/ending.h"
+#include "script/event_start.h"
 #include "sound/music.h"
+#include "ui/help_mode.h"
 
 namespace qm {
 namespace {
@@ -20,8 +25,12 @@ struct Handlers {
 
 const Handlers& HandlersOf(const Control& control) {
     static const std::map<std::string_view, Handlers> table = {
-        {"BgmTim", {.timer = BgmTim_Timer}},
-        {"ColorScl", {.change = ColorScl_Change}},
+        {"BgmTim", {.timer = BgmTim_Timer}},     {"ColorScl", {.change = ColorScl_Change}},
+        {"ComEnd", {.click = ComEnd_Click}},     {"ComHelp", {.click = ComHelp_Click}},
+        {"ComStt", {.click = ComStt_Click}},     {"Lbl", {.click = Lbl_Click}},
+        {"LstIvent", {.click = LstIvent_Click}}, {"OptHelp", {.click = OptHelp_Click}},
+        {"PicPhoto", {.click = PicPhoto_Click}}, {"TimSay", {.timer = TimSay_Timer}},
+        {"menu_0", {.click = menu_0_Click}},
     };
     static const Handlers none;
     const auto it = table.find(control.name);

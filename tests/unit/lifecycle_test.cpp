@@ -21,6 +21,8 @@ protected:
     void SetUp() override {
         fs::create_directories(folder / "sys");
         std::ofstream(folder / "sys" / "system.dat", std::ios::binary) << ".txt\r\n.png\r\n\r\n1\r\n";
+        fs::create_directories(folder / "txt");
+        std::ofstream(folder / "txt" / "end.txt", std::ios::binary) << "end\r\n";
         Form_Load(game);
     }
 

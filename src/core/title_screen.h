@@ -1,0 +1,20 @@
+#pragma once
+// The title screen: a new game of the chosen length, and the way back.
+
+#include <cstdint>
+
+namespace qm {
+
+class Game;
+
+// The action points a game lasts, by the row chosen in the mode list
+// (-1 when none is chosen).
+std::int16_t PointLimitOf(int modeRow);
+
+void StartGame(Game& game);
+void ComStt_Click(Game& game, int index);
+
+// "初期化": back to the title at once, whatever is going on.
+void menu_0_Click(Game& game, int index);
+
+}  // namespace qm

@@ -1,0 +1,182 @@
+#include "script/event_runner.h"
+
+#include <string_view>
+
+#include "core/game.h"
+#include "pictures/picture_display.h"
+#include "pictures/picture_viewer.h"
+#include "script/ending.h"
+#include "script/event_start.h"
+#include "script/script_lines.h"
+
+namespace qm {
+namespace {
+
+constexpr std::string_view kFaceSeparator = "＿";
+constexpr std::string_view kClickMark = "▼";
+constexpr int kPageLines = 10;
+
+// A row's action returns whether the step goes on with the next line.
+enum class Then { Continue, EndStep };
+
+bool EventFileOpen(const Game& game) { return game.files.IsOpen(game.state.FileNumber); }
+
+void CloseEventFile(Game& game) { game.files.Close(game.state.FileNumber); }
+
+// The current line is the look-ahead; the look-ahead moves one line on.
+std::string TakeLine(Game& game) {
+    GameState& s = game.state;
+    std::string line = std::move(s.ScriptLine);
+    const auto next = game.files.LineInput(s.FileNumber);
+    s.ScriptLine = next ? *next : std::string(kEndOfScript);
+    return line;
+}
+
+// The event's last step: the emotion it gave, the picture it gave.
+Then EndOfScript(Game& game, const std::string&) {
+    GameState& s = game.state;
+    CloseEventFile(game);
+    if (s.AwardedEmotion >= 0) game.Message(s.EmotionName[s.AwardedEmotion] + "ノ綺ヲしゅとく");
+    if (!s.EventPicture.empty()) LBlIvent_See(game, s.EventPicture);
+    EndEvent(game);
+    return Then::EndStep;
+}
+
+Then SpeakerLine(Game& game, const std::string& line) {
+    Form& form = game.form;
+    const std::string speaker = line.substr(1);
+    form.LblName.caption = speaker;
+    const std::size_t separator = speaker.find(kFaceSeparator);
+    if (separator != std::string::npos) {
+        if (game.state.FacesPresent) form.PicKao.visible = true;
+        ShowFace(game, speaker);
+        SetSpeechBox(game, "", speaker.substr(0, separator), true);
+    } else {
+        form.PicKao.visible = false;
+        SetSpeechBox(game, "", speaker, true);
+    }
+    game.state.LinesShown = 0;
+    return Then::Continue;
+}
+
+Then HideFace(Game& game, const std::string&) {
+    game.form.PicKao.visible = false;
+    return Then::Continue;
+}
+
+// ">k>" and a digit 0 to 4; any other fourth character gives nothing.
+Then AwardEmotion(Game& game, const std::string& line) {
+    GameState& s = game.state;
+    if (line.size() < 4 || line[3] < '0' || line[3] > '4') return Then::Continue;
+    s.AwardedEmotion = static_cast<std::int16_t>(line[3] - '0');
+    game.form.LstKan.list.push_back(std::to_string(s.AwardedEmotion) + " " + s.EmotionName[s.AwardedEmotion]);
+    return Then::Continue;
+}
+
+Then Chain(Game& game, const std::string& line) {
+    CloseEventFile(game);
+    EndEvent(game);
+    StartEvent(game, ArgumentOf(line));
+    return Then::EndStep;
+}
+
+Then PictureNow(Game& game, const std::string& line) {
+    GameState& s = game.state;
+    if (line.size() > 4) s.EventPicture = ArgumentOf(line);
+    if (!s.EventPicture.empty()) LBlIvent_See(game, s.EventPicture);
+    return Then::EndStep;
+}
+
+// The world chronicle closes the game from here; the speech box keeps its
+// last page.
+Then HandToChronicle(Game& game, const std::string&) {
+    CloseEventFile(game);
+    return Then::EndStep;
+}
+
+// The fairy who loves the player most gets her own ending, if she loves
+// enough; otherwise the chronicle follows at once.
+Then EndingBranch(Game& game, const std::string& line) {
+    GameState& s = game.state;
+    const int best = BestLovedFairy(s.Affection);
+    if (s.Affection[best] < 10) return HandToChronicle(game, line);
+    CloseEventFile(game);
+    s.EventPicture = "end" + std::to_string(best);
+    StartEvent(game, s.EventPicture);
+    return Then::EndStep;
+}
+
+Then ClearPage(Game& game, const std::string&) {
+    SetSpeechBox(game, "", game.form.LblName.caption, true);
+    game.state.LinesShown = 0;
+    return Then::Continue;
+}
+
+Then ChangeScene(Game& game, const std::string& line) {
+    ShowScene(game, ArgumentOf(line));
+    return Then::Continue;
+}
+
+// A text line joins the page, which waits with "▼" when it is full or a
+// pause line comes next.
+Then TextLine(Game& game, const std::string& line) {
+    GameState& s = game.state;
+    Form& form = game.form;
+    const std::string previous = s.ClickMark == kClickMark ? std::string() : form.Lbl.caption;
+    if (IsPauseLine(s.ScriptLine) || s.LinesShown >= kPageLines) {
+        s.ClickMark = kClickMark;
+        form.TimSay.enabled = false;
+        s.LinesShown = 0;
+    } else {
+        s.ClickMark.clear();
+    }
+    ++s.LinesShown;
+    SetSpeechBox(game, previous + "\r\n" + line + s.ClickMark, form.LblName.caption, true);
+    return Then::EndStep;
+}
+
+struct Row {
+    std::string_view tag;  // the line's first characters; "" matches the empty line only
+    Then (*run)(Game&, const std::string&);
+};
+
+// Tested in this order; the first that matches runs, and any other line is
+// text.
+constexpr Row kRows[] = {
+    {kEndOfScript, EndOfScript}, {"-", SpeakerLine},     {">ff", HideFace},
+    {">k>", AwardEmotion},       {">ive", Chain},        {">nex", PictureNow},
+    {">rek", HandToChronicle},   {">ing", EndingBranch}, {"", ClearPage},
+    {">img", ChangeScene},
+};
+
+Then Execute(Game& game, const std::string& line) {
+    for (const Row& row : kRows) {
+        const bool matches = row.tag.empty() ? line.empty() : line.starts_with(row.tag);
+        if (matches) return row.run(game, line);
+    }
+    return TextLine(game, line);
+}
+
+}  // namespace
+
+void StepScript(Game& game) {
+    while (EventFileOpen(game))
+        if (Execute(game, TakeLine(game)) == Then::EndStep) return;
+}
+
+void SetSpeechBox(Game& game, const std::string& text, const std::string& name, bool visible) {
+    Form& form = game.form;
+    form.Lbl.caption = text;
+    form.LblName.caption = name;
+    form.Lbl.visible = visible;
+    form.LblName.visible = visible;
+}
+
+void EndEvent(Game& game) {
+    game.state.EventPicture.clear();
+    SetSpeechBox(game, "", "", false);
+    game.form.TimSay.enabled = false;
+    game.form.PicKao.visible = false;
+}
+
+}  // namespace qm

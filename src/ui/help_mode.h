@@ -1,0 +1,22 @@
+#pragma once
+// Help mode: while the floating help label shows, every control explains
+// itself there before it acts.
+
+#include <string>
+
+namespace qm {
+
+class Game;
+
+bool HelpModeOn(const Game& game);
+
+// Puts text into the help label, whether or not the label shows.
+void ShowHelpText(Game& game, const std::string& text);
+
+// "HELP !!!": the check mark has flipped already; the help label follows.
+void OptHelp_Click(Game& game, int index);
+
+// A click on the help label ends help mode.
+void ComHelp_Click(Game& game, int index);
+
+}  // namespace qm
