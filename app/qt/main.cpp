@@ -10,6 +10,7 @@
 #include "first_paint_probe.h"
 #include "main_window.h"
 #include "qt_ports.h"
+#include "text_pacing_probe.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     window.Call(qm::Form_Load);
     if (game.exitCode) return *game.exitCode;
     qm::qt::ReportFirstPaintIfAsked(*window.findChild<QWidget*>("PicStt"));
+    qm::qt::MeasureTextPacingIfAsked(window);
     window.show();
     return QApplication::exec();
 }

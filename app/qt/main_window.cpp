@@ -129,11 +129,15 @@ void MainWindow::MakeWidgets() {
 void MainWindow::MakeTimer(Control& timer) {
     auto* qtimer = new QTimer(this);
     qtimer->setObjectName(QString::fromStdString(timer.Key()));
+    // A coarse timer may fire 5% early or late; the text is paced to the
+    // millisecond.
+    qtimer->setTimerType(Qt::PreciseTimer);
     connect(qtimer, &QTimer::timeout, this, [this, &timer] { Call([&timer](Game& game) { Tick(game, timer); }); });
     mirror_.AddTimer(timer, *qtimer);
 }
 
-// Space and Enter move the speech on, as a click on it does.
+// Space and Enter move the speech on, as a click on it does, while the
+// player can see it.
 void MainWindow::MakeSpeechKeys() {
     for (const int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
         auto* shortcut = new QShortcut(QKeySequence(key), this);
@@ -192,7 +196,9 @@ void MainWindow::ClickOn(Control& control) {
 void MainWindow::CopyModel() {
     const QScopedValueRollback copying(mirroring_, true);
     mirror_.Apply();
-    const bool speaking = ShownInModel(game_.form.Lbl);
+    // The title screen covers the speech box, and the ending that start-up
+    // begins waits behind it: the keys must not reach that.
+    const bool speaking = ShownInModel(game_.form.Lbl) && !ShownInModel(game_.form.PicStt);
     for (QShortcut* key : speechKeys_) key->setEnabled(speaking);
 }
 

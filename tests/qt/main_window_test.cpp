@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
 #include <filesystem>
@@ -61,6 +62,7 @@ protected:
     QtWindow() {
         Write("sys/system.dat", ".txt\r\n.png\r\nx\r\n0.1\r\n");
         Write("txt/stt.txt", "Hello\r\nWorld\r\n");
+        Write("txt/end.txt", "End\r\n");
         window.Call(Form_Load);
     }
 
@@ -217,6 +219,30 @@ TEST_F(QtWindow, ClosingWhileAMessageBoxIsOpenShutsDownOnceItIsAnswered) {
     window.Call([](Game& g) { g.Message("wait"); });
     EXPECT_EQ(0, game.exitCode);
     EXPECT_TRUE(std::filesystem::exists(PathOf("sys/lstphoto.dat")));
+}
+
+// A click on the text, Space and Enter each show the next line at once;
+// the keys do nothing while no text shows.
+TEST_F(QtWindow, TheSpeechMovesOnByClickSpaceAndEnter) {
+    Write("txt/opn.txt", "One\r\nTwo\r\nThree\r\nFour\r\nFive\r\n");
+    window.show();
+    QCoreApplication::processEvents();
+    QTest::keyClick(&window, Qt::Key_Space);
+    EXPECT_FALSE(form.TimSay.enabled);  // no event yet: the key reached nothing
+
+    Widget<QPushButton>("ComStt").click();
+    QLabel& text = Widget<QLabel>("Lbl");
+    EXPECT_TRUE(text.isVisibleTo(&window));
+    EXPECT_EQ("\nOne", text.text());
+    DeliverTick("TimSay");
+    EXPECT_EQ("\nOne\nTwo", text.text());
+    QTest::mouseClick(&text, Qt::LeftButton);
+    EXPECT_EQ("\nOne\nTwo\nThree", text.text());
+    QTest::keyClick(&window, Qt::Key_Space);
+    QTest::keyClick(&window, Qt::Key_Return);
+    EXPECT_EQ("\nOne\nTwo\nThree\nFour\nFive▼", text.text());
+    QTest::keyClick(&window, Qt::Key_Enter);
+    EXPECT_FALSE(text.isVisibleTo(&window));
 }
 
 }  // namespace
