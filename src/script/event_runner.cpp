@@ -16,7 +16,7 @@ constexpr std::string_view kFaceSeparator = "＿";
 constexpr std::string_view kClickMark = "▼";
 constexpr int kPageLines = 10;
 
-// A row's action returns whether the step goes on with the next line.
+// Each kind of line says whether the step goes on with the next line.
 enum class Then { Continue, EndStep };
 
 bool EventFileOpen(const Game& game) { return game.files.IsOpen(game.state.FileNumber); }
@@ -33,7 +33,7 @@ std::string TakeLine(Game& game) {
 }
 
 // The event's last step: the emotion it gave, the picture it gave.
-Then EndOfScript(Game& game, const std::string&) {
+Then EndOfScript(Game& game) {
     GameState& s = game.state;
     CloseEventFile(game);
     if (s.AwardedEmotion >= 0) game.Message(s.EmotionName[s.AwardedEmotion] + "ノ綺ヲしゅとく");
@@ -59,7 +59,7 @@ Then SpeakerLine(Game& game, const std::string& line) {
     return Then::Continue;
 }
 
-Then HideFace(Game& game, const std::string&) {
+Then HideFace(Game& game) {
     game.form.PicKao.visible = false;
     return Then::Continue;
 }
@@ -67,8 +67,9 @@ Then HideFace(Game& game, const std::string&) {
 // ">k>" and a digit 0 to 4; any other fourth character gives nothing.
 Then AwardEmotion(Game& game, const std::string& line) {
     GameState& s = game.state;
-    if (line.size() < 4 || line[3] < '0' || line[3] > '4') return Then::Continue;
-    s.AwardedEmotion = static_cast<std::int16_t>(line[3] - '0');
+    const int emotion = EmotionOf(line);
+    if (emotion < 0) return Then::Continue;
+    s.AwardedEmotion = static_cast<std::int16_t>(emotion);
     game.form.LstKan.list.push_back(std::to_string(s.AwardedEmotion) + " " + s.EmotionName[s.AwardedEmotion]);
     return Then::Continue;
 }
@@ -89,24 +90,24 @@ Then PictureNow(Game& game, const std::string& line) {
 
 // The world chronicle closes the game from here; the speech box keeps its
 // last page.
-Then HandToChronicle(Game& game, const std::string&) {
+Then HandToChronicle(Game& game) {
     CloseEventFile(game);
     return Then::EndStep;
 }
 
 // The fairy who loves the player most gets her own ending, if she loves
 // enough; otherwise the chronicle follows at once.
-Then EndingBranch(Game& game, const std::string& line) {
+Then EndingBranch(Game& game) {
     GameState& s = game.state;
     const int best = BestLovedFairy(s.Affection);
-    if (s.Affection[best] < 10) return HandToChronicle(game, line);
+    if (s.Affection[best] < 10) return HandToChronicle(game);
     CloseEventFile(game);
     s.EventPicture = "end" + std::to_string(best);
     StartEvent(game, s.EventPicture);
     return Then::EndStep;
 }
 
-Then ClearPage(Game& game, const std::string&) {
+Then ClearPage(Game& game) {
     SetSpeechBox(game, "", game.form.LblName.caption, true);
     game.state.LinesShown = 0;
     return Then::Continue;
@@ -135,24 +136,30 @@ Then TextLine(Game& game, const std::string& line) {
     return Then::EndStep;
 }
 
-struct Row {
-    std::string_view tag;  // the line's first characters; "" matches the empty line only
-    Then (*run)(Game&, const std::string&);
-};
-
-// Tested in this order; the first that matches runs, and any other line is
-// text.
-constexpr Row kRows[] = {
-    {kEndOfScript, EndOfScript}, {"-", SpeakerLine},     {">ff", HideFace},
-    {">k>", AwardEmotion},       {">ive", Chain},        {">nex", PictureNow},
-    {">rek", HandToChronicle},   {">ing", EndingBranch}, {"", ClearPage},
-    {">img", ChangeScene},
-};
-
 Then Execute(Game& game, const std::string& line) {
-    for (const Row& row : kRows) {
-        const bool matches = row.tag.empty() ? line.empty() : line.starts_with(row.tag);
-        if (matches) return row.run(game, line);
+    switch (KindOf(line)) {
+        case LineKind::EndOfScript:
+            return EndOfScript(game);
+        case LineKind::Speaker:
+            return SpeakerLine(game, line);
+        case LineKind::HideFace:
+            return HideFace(game);
+        case LineKind::Emotion:
+            return AwardEmotion(game, line);
+        case LineKind::Chain:
+            return Chain(game, line);
+        case LineKind::PictureNow:
+            return PictureNow(game, line);
+        case LineKind::Chronicle:
+            return HandToChronicle(game);
+        case LineKind::EndingBranch:
+            return EndingBranch(game);
+        case LineKind::EmptyLine:
+            return ClearPage(game);
+        case LineKind::Scene:
+            return ChangeScene(game, line);
+        case LineKind::Text:
+            break;
     }
     return TextLine(game, line);
 }

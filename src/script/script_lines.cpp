@@ -19,7 +19,37 @@ std::size_t CharacterLength(unsigned char lead) {
     return 1;
 }
 
+struct Tag {
+    std::string_view prefix;
+    LineKind kind;
+};
+
+constexpr Tag kTags[] = {
+    {kEndOfScript, LineKind::EndOfScript},
+    {"-", LineKind::Speaker},
+    {">ff", LineKind::HideFace},
+    {">k>", LineKind::Emotion},
+    {">ive", LineKind::Chain},
+    {">nex", LineKind::PictureNow},
+    {">rek", LineKind::Chronicle},
+    {">ing", LineKind::EndingBranch},
+};
+
 }  // namespace
+
+LineKind KindOf(std::string_view line) {
+    for (const Tag& tag : kTags)
+        if (line.starts_with(tag.prefix)) return tag.kind;
+    if (line.empty()) return LineKind::EmptyLine;
+    if (line.starts_with(">img")) return LineKind::Scene;
+    return LineKind::Text;
+}
+
+int EmotionOf(std::string_view line) {
+    constexpr std::size_t kDigit = 3;
+    if (line.size() <= kDigit || line[kDigit] < '0' || line[kDigit] > '4') return -1;
+    return line[kDigit] - '0';
+}
 
 bool IsPauseLine(std::string_view line) {
     return line.empty() || StartsWithAny(line, {">game", ">end", ">rek", ">ive", kEndOfScript});

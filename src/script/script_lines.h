@@ -11,6 +11,27 @@ namespace qm {
 // in a file ends the event there too.
 inline constexpr std::string_view kEndOfScript = "tugi";
 
+// What a line does, by the first of these tests it passes, in this order.
+enum class LineKind {
+    EndOfScript,   // "tugi"
+    Speaker,       // "-" + name, or name + "＿" + face variant
+    HideFace,      // ">ff"
+    Emotion,       // ">k>" + digit 0 to 4
+    Chain,         // ">ive" + event name
+    PictureNow,    // ">nex", optionally + picture name
+    Chronicle,     // ">rek"
+    EndingBranch,  // ">ing"
+    EmptyLine,     // clears the page
+    Scene,         // ">img" + scene name
+    Text,          // anything else, ">game" and ">end" too
+};
+
+LineKind KindOf(std::string_view line);
+
+// The emotion index of an item line (">k>" and a digit 0 to 4 as the fourth
+// character), or -1 when the fourth character is anything else.
+int EmotionOf(std::string_view line);
+
 // A line that makes the text line before it wait for the player's click.
 bool IsPauseLine(std::string_view line);
 

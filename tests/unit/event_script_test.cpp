@@ -29,6 +29,13 @@ TEST(ScriptLines, PausesTimerStopsAndArguments) {
     EXPECT_FALSE(TimerWaitsOn(">ive x"));
     EXPECT_TRUE(TimerWaitsOn(""));
     EXPECT_TRUE(TimerWaitsOn(">game"));
+    EXPECT_EQ(LineKind::Text, KindOf(">game"));
+    EXPECT_EQ(LineKind::EmptyLine, KindOf(""));
+    EXPECT_EQ(LineKind::Speaker, KindOf("-tugi"));
+    EXPECT_EQ(LineKind::EndOfScript, KindOf("tugi more"));
+    EXPECT_EQ(4, EmotionOf(">k>4 love"));
+    EXPECT_EQ(-1, EmotionOf(">k>5"));
+    EXPECT_EQ(-1, EmotionOf(">k>"));
     EXPECT_EQ("012", ArgumentOf(">nex 012"));
     EXPECT_EQ("夜", ArgumentOf(">img　夜"));  // a full-width space separates too
     EXPECT_EQ(" two", ArgumentOf(">ive  two"));
