@@ -8,6 +8,7 @@
 #include "script/ending.h"
 #include "script/event_start.h"
 #include "script/script_lines.h"
+#include "world/chronicle.h"
 
 namespace qm {
 namespace {
@@ -88,10 +89,10 @@ Then PictureNow(Game& game, const std::string& line) {
     return Then::EndStep;
 }
 
-// The world chronicle closes the game from here; the speech box keeps its
-// last page.
+// The world chronicle closes the game.
 Then HandToChronicle(Game& game) {
     CloseEventFile(game);
+    WriteChronicle(game);
     return Then::EndStep;
 }
 

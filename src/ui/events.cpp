@@ -10,7 +10,9 @@
 #include "script/ending.h"
 #include "script/event_start.h"
 #include "sound/music.h"
+#include "ui/command_panel.h"
 #include "ui/help_mode.h"
+#include "world/mixing_dish.h"
 
 namespace qm {
 namespace {
@@ -25,12 +27,26 @@ struct Handlers {
 
 const Handlers& HandlersOf(const Control& control) {
     static const std::map<std::string_view, Handlers> table = {
-        {"BgmTim", {.timer = BgmTim_Timer}},     {"ColorScl", {.change = ColorScl_Change}},
-        {"ComEnd", {.click = ComEnd_Click}},     {"ComHelp", {.click = ComHelp_Click}},
-        {"ComStt", {.click = ComStt_Click}},     {"Lbl", {.click = Lbl_Click}},
-        {"LstIvent", {.click = LstIvent_Click}}, {"OptHelp", {.click = OptHelp_Click}},
-        {"PicPhoto", {.click = PicPhoto_Click}}, {"TimSay", {.timer = TimSay_Timer}},
+        {"BgmTim", {.timer = BgmTim_Timer}},
+        {"ColorChk", {.click = ColorChk_Click}},
+        {"ColorCom", {.click = ColorCom_Click}},
+        {"ColorPic", {.click = ColorPic_Click}},
+        {"ColorScl", {.change = ColorScl_Change, .scroll = ColorScl_Scroll}},
+        {"Com", {.click = Com_Click}},
+        {"ComEnd", {.click = ComEnd_Click}},
+        {"ComHelp", {.click = ComHelp_Click}},
+        {"ComStt", {.click = ComStt_Click}},
+        {"KanComSet", {.click = KanComSet_Click}},
+        {"Lbl", {.click = Lbl_Click}},
+        {"LblPC", {.click = LblPC_Click}},
+        {"LstIvent", {.click = LstIvent_Click}},
+        {"OptHelp", {.click = OptHelp_Click}},
+        {"OptKan", {.click = OptKan_Click}},
+        {"PicPhoto", {.click = PicPhoto_Click}},
+        {"TimSay", {.timer = TimSay_Timer}},
         {"menu_0", {.click = menu_0_Click}},
+        {"menu_help", {.click = menu_help_Click}},
+        {"menu_ver", {.click = menu_ver_Click}},
     };
     static const Handlers none;
     const auto it = table.find(control.name);

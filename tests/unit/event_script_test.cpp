@@ -125,18 +125,21 @@ TEST_F(EventScriptTest, ReachingThePointLimitHidesThePanelsAndRunsTheEnding) {
     EXPECT_EQ("\r\n最後の日。", Text());
 }
 
-TEST_F(EventScriptTest, WithoutAFairyInLoveTheEndingStopsForTheChronicle) {
+TEST_F(EventScriptTest, WithoutAFairyInLoveTheEndingGoesStraightToTheChronicle) {
     Event("end", {"最後の日。", ">ing", "後の行"});
+    Picture("par");
     game.state.Affection = {9, 9, 9, 9, 9, 9, 9, 9};
     StartEvent(game, "end");
     ClickText();
-    EXPECT_EQ("\r\n最後の日。", Text());
-    EXPECT_TRUE(game.form.Lbl.visible);
     EXPECT_FALSE(game.files.IsOpen(game.state.FileNumber));
+    EXPECT_FALSE(game.form.Lbl.visible);
+    EXPECT_TRUE(game.form.TxtEnd.visible);
+    EXPECT_TRUE(game.form.ComEnd.visible);
+    EXPECT_TRUE(game.form.TxtEnd.caption.starts_with("その星には、何もなかった。"));
     // The finished event is never stepped again.
     TickText(3);
     ClickText();
-    EXPECT_EQ("\r\n最後の日。", Text());
+    EXPECT_EQ("", Text());
     EXPECT_TRUE(fake.dialogs.messages.empty());
 }
 
@@ -151,8 +154,8 @@ TEST_F(EventScriptTest, TheBestLovedFairysEndingAwardsItsPictureAndLeadsBackToTh
     TickText();
     EXPECT_EQ(std::vector<std::string>{"end5"}, game.form.LstIvent.list);
     ClickText();
-    EXPECT_EQ("\r\nドーゥーの結末。", Text());
     EXPECT_FALSE(game.files.IsOpen(game.state.FileNumber));
+    EXPECT_TRUE(game.form.TxtEnd.visible);
 
     Event("end", {"おわり"});
     Click(game, game.form.ComEnd);

@@ -1,0 +1,17 @@
+#pragma once
+// The command panel: the three tool panels, the fairy orb, the pop-up menu,
+// and the points label; and the menu's version box and help walkthrough.
+
+namespace qm {
+
+class Game;
+
+void Com_Click(Game& game, int index);
+
+// Says how many points the game lasts, whether or not help mode is on.
+void LblPC_Click(Game& game, int index);
+
+void menu_ver_Click(Game& game, int index);
+void menu_help_Click(Game& game, int index);
+
+}  // namespace qm
