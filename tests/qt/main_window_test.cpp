@@ -167,6 +167,20 @@ TEST_F(QtWindow, ForwardsThePlayersInputAndShowsTheResult) {
     EXPECT_EQ(2, form.CountMaxLst.listIndex);
 }
 
+// Every step of a drag reaches the game: the preview follows the thumb, not
+// just its last position.
+TEST_F(QtWindow, DraggingABarUpdatesThePreviewOnEveryMove) {
+    QScrollBar& red = Widget<QScrollBar>("ColorScl(0)");
+    red.setSliderDown(true);
+    for (const int value : {40, 90, 200}) {
+        red.setSliderPosition(value);
+        EXPECT_EQ(Rgb(value, 1, 1), form.ColorPic.backColor);
+    }
+    red.setSliderDown(false);
+    EXPECT_EQ(200, form.ColorScl[0].value);
+    EXPECT_TRUE(form.ComHelp.caption.ends_with("上から、赤、緑、青を司っています。"));
+}
+
 TEST_F(QtWindow, DropsTicksAndClicksWhileAMessageBoxIsOpen) {
     int queriesWhileOpen = -1;
     dialogs.whileOpen = [&] {
