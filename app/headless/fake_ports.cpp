@@ -2,10 +2,10 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 
 #include "core/text_files.h"
 #include "json.h"
+#include "pictures/png_header.h"
 #include "ui/control.h"
 
 namespace qm::headless {
@@ -15,25 +15,13 @@ namespace {
 constexpr int kNoSuchDevice = 263;
 constexpr int kUnknownCommand = 261;
 
-std::uint32_t BigEndian(const unsigned char* p) {
-    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
-}
-
 }  // namespace
 
 void PrintedDialogs::MessageBox(const std::string& text) { out_ << "MsgBox = " << Json(text) << "\n"; }
 
 void PrintedDialogs::PopupMenu(const Control& menu) { out_ << "Popup = " << Json(menu.name) << "\n"; }
 
-std::optional<PictureSize> HeaderPictures::Load(const Control&, const std::string& path) {
-    std::ifstream in(PathOf(path), std::ios::binary);
-    unsigned char header[24] = {};
-    if (!in.read(reinterpret_cast<char*>(header), sizeof header)) return std::nullopt;
-    static const unsigned char kPng[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    if (!std::equal(std::begin(kPng), std::end(kPng), header)) return std::nullopt;
-    if (std::string(header + 12, header + 16) != "IHDR") return std::nullopt;
-    return PictureSize{static_cast<int>(BigEndian(header + 16)), static_cast<int>(BigEndian(header + 20))};
-}
+std::optional<PictureSize> HeaderPictures::Load(const Control&, const std::string& path) { return PngSizeOf(path); }
 
 int FakeAudio::Send(const std::string& command, std::string* reply) {
     out_ << "Mci = " << Json(command) << "\n";

@@ -55,13 +55,22 @@ private:
     bool utf8Source_;
 };
 
+Converter& Decoder() {
+    thread_local Converter decoder("UTF-8", "CP932");
+    return decoder;
+}
+
 }  // namespace
 
 std::string Cp932ToUtf8(std::string_view bytes) {
-    thread_local Converter decoder("UTF-8", "CP932");
     std::string out;
-    decoder.Run(bytes, out, "\xEF\xBF\xBD");
+    Decoder().Run(bytes, out, "\xEF\xBF\xBD");
     return out;
+}
+
+bool IsCp932(std::string_view bytes) {
+    std::string out;
+    return Decoder().Run(bytes, out, "");
 }
 
 bool Utf8ToCp932(std::string_view text, std::string& out) {

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <filesystem>
 
@@ -5,6 +6,7 @@
 #include "core/lifecycle.h"
 #include "pictures/picture_display.h"
 #include "pictures/picture_viewer.h"
+#include "script/script_lines.h"
 #include "sound/music.h"
 #include "ui/layout.h"
 
@@ -49,7 +51,7 @@ bool ReadSettings(Game& game) {
 }
 
 void FillNameTables(GameState& s) {
-    s.EmotionName = {"喜", "怒", "哀", "楽", "愛"};
+    std::ranges::copy(kEmotionNames, s.EmotionName.begin());
     // Tabs line the names up in a column; the one six-letter name needs one.
     s.FairyName = {"ササン\t\t", "マー\t\t",     "ガブガブ\t\t", "ニィムディム\t",
                    "ンィ\t\t",   "ドーゥー\t\t", "ジョダン\t\t", "ハブキィ\t\t"};

@@ -13,7 +13,6 @@
 namespace qm {
 namespace {
 
-constexpr std::string_view kFaceSeparator = "＿";
 constexpr std::string_view kClickMark = "▼";
 constexpr int kPageLines = 10;
 
@@ -47,11 +46,10 @@ Then SpeakerLine(Game& game, const std::string& line) {
     Form& form = game.form;
     const std::string speaker = line.substr(1);
     form.LblName.caption = speaker;
-    const std::size_t separator = speaker.find(kFaceSeparator);
-    if (separator != std::string::npos) {
+    if (const auto face = FaceOf(line)) {
         if (game.state.FacesPresent) form.PicKao.visible = true;
-        ShowFace(game, speaker);
-        SetSpeechBox(game, "", speaker.substr(0, separator), true);
+        ShowFace(game, *face);
+        SetSpeechBox(game, "", speaker.substr(0, speaker.find(kFaceSeparator)), true);
     } else {
         form.PicKao.visible = false;
         SetSpeechBox(game, "", speaker, true);
@@ -84,7 +82,7 @@ Then Chain(Game& game, const std::string& line) {
 
 Then PictureNow(Game& game, const std::string& line) {
     GameState& s = game.state;
-    if (line.size() > 4) s.EventPicture = ArgumentOf(line);
+    if (const auto name = PictureNameOf(line)) s.EventPicture = *name;
     if (!s.EventPicture.empty()) LBlIvent_See(game, s.EventPicture);
     return Then::EndStep;
 }

@@ -51,6 +51,18 @@ int EmotionOf(std::string_view line) {
     return line[kDigit] - '0';
 }
 
+std::optional<std::string> FaceOf(std::string_view speakerLine) {
+    if (!speakerLine.starts_with('-')) return std::nullopt;
+    const std::string_view speaker = speakerLine.substr(1);
+    if (speaker.find(kFaceSeparator) == std::string_view::npos) return std::nullopt;
+    return std::string(speaker);
+}
+
+std::optional<std::string> PictureNameOf(std::string_view line) {
+    if (line.size() <= kTagLength) return std::nullopt;
+    return ArgumentOf(line);
+}
+
 bool IsPauseLine(std::string_view line) {
     return line.empty() || StartsWithAny(line, {">game", ">end", ">rek", ">ive", kEndOfScript});
 }

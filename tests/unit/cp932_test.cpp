@@ -13,11 +13,14 @@ TEST(Cp932, JapaneseTextSurvivesTheRoundTrip) {
     EXPECT_EQ(text, Cp932ToUtf8(bytes));
 }
 
-TEST(Cp932, UndecodableBytesBecomeReplacementCharacters) {
+TEST(Cp932, UndecodableBytesAreFoundAndBecomeReplacementCharacters) {
     // 0xA0 is no character; 0x82 opens a pair that the end cuts off.
     const std::string replacement = "\uFFFD";
     EXPECT_EQ("a" + replacement + "b", Cp932ToUtf8(std::string("a\xA0") + "b"));
     EXPECT_EQ("c" + replacement, Cp932ToUtf8("c\x82"));
+    EXPECT_FALSE(IsCp932(std::string("a\xA0") + "b"));
+    EXPECT_FALSE(IsCp932("c\x82"));
+    EXPECT_TRUE(IsCp932("\x88\xea\x83\x6a"));  // 一ニ
 }
 
 TEST(Cp932, CharactersOutsideTheCodePageBecomeQuestionMarks) {

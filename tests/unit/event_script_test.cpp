@@ -41,6 +41,10 @@ TEST(ScriptLines, PausesTimerStopsAndArguments) {
     EXPECT_EQ(" two", ArgumentOf(">ive  two"));
     EXPECT_EQ("", ArgumentOf(">nex "));
     EXPECT_EQ("", ArgumentOf(">nex"));
+    EXPECT_EQ("", PictureNameOf(">nex "));  // names no picture: the event's own is dropped
+    EXPECT_EQ(std::nullopt, PictureNameOf(">nex"));
+    EXPECT_EQ("ミナ＿笑", FaceOf("-ミナ＿笑"));
+    EXPECT_EQ(std::nullopt, FaceOf("-ミナ"));
 }
 
 TEST(Ending, TheBestLovedFairyWinsTiesWithTheHigherIndex) {

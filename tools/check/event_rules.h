@@ -1,0 +1,23 @@
+#pragma once
+// The events the game starts by its own rules, whatever the scripts say:
+// the title screen, the menu, the ending, every outing and every fairy
+// ending.
+
+#include <string>
+#include <vector>
+
+namespace qm::check {
+
+struct RuleEvent {
+    std::string name;
+    std::string what;  // for the player's eyes: which rule starts it
+    // The memory picture the event holds from its start, awarded at its end
+    // or by a ">nex" line alone; empty for none.
+    std::string picture;
+};
+
+// "opn", "help", "end"; the 56 group events "012" … "567"; the 35 solo
+// events "0000" … "6664"; the fairy endings "end0" … "end7".
+std::vector<RuleEvent> EventsTheRulesStart();
+
+}  // namespace qm::check
