@@ -5,6 +5,7 @@
 
 #include "colour/colour_workshop.h"
 #include "core/game.h"
+#include "core/save_slot.h"
 #include "core/title_screen.h"
 #include "pictures/picture_viewer.h"
 #include "script/ending.h"
@@ -35,6 +36,7 @@ const Handlers& HandlersOf(const Control& control) {
         {"Com", {.click = Com_Click}},
         {"ComEnd", {.click = ComEnd_Click}},
         {"ComHelp", {.click = ComHelp_Click}},
+        {"ComLoad", {.click = ComLoad_Click}},
         {"ComStt", {.click = ComStt_Click}},
         {"KanComSet", {.click = KanComSet_Click}},
         {"Lbl", {.click = Lbl_Click}},
@@ -46,6 +48,7 @@ const Handlers& HandlersOf(const Control& control) {
         {"TimSay", {.timer = TimSay_Timer}},
         {"menu_0", {.click = menu_0_Click}},
         {"menu_help", {.click = menu_help_Click}},
+        {"menu_salo", {.click = menu_salo_Click}},
         {"menu_ver", {.click = menu_ver_Click}},
     };
     static const Handlers none;

@@ -1,0 +1,218 @@
+// The save slot on a real folder: what the files hold, what loading
+// refuses, and that a save cut short never leaves a mix of two saves.
+
+#include "core/save_slot.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include "core/file_set.h"
+#include "core/save_numbers.h"
+#include "fake_game.h"
+#include "temp_folder.h"
+
+#ifdef __unix__
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace qm {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(SaveNumbers, AreWrittenWithBlanksAndReadAsTheGameAlwaysHas) {
+    EXPECT_EQ(" 0 ", SaveNumber(0));
+    EXPECT_EQ(" 12 ", SaveNumber(12));
+    EXPECT_EQ("-3 ", SaveNumber(-3));
+    const auto read16 = [](const char* line) { return ReadSaveNumber(line, -32768, 32767); };
+    EXPECT_EQ(12, read16(" 12 "));
+    EXPECT_EQ(-3, read16("-3 "));
+    EXPECT_EQ(0, read16("abc"));
+    EXPECT_EQ(0, read16(""));
+    EXPECT_EQ(7, read16("7 apples"));
+    EXPECT_EQ(12, read16("1 2"));  // blanks inside a number are skipped too
+    EXPECT_EQ(2, read16("2.5"));    // halves go to the even neighbour
+    EXPECT_EQ(4, read16("3.5"));
+    EXPECT_EQ(1000, read16("1e3"));
+    EXPECT_EQ(std::nullopt, read16("40000"));
+    EXPECT_EQ(std::nullopt, read16("-1e999"));
+    EXPECT_EQ(std::nullopt, ReadSaveNumber(" 4 ", 1, 3));
+}
+
+class SaveSlotTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(folder / "sys");
+        game.state.SysFolder = (folder / "sys").string() + "/";
+        game.state.PointLimit = 500;
+        game.state.SelectedSlot = 1;
+    }
+
+    std::string Read(const std::string& name) const {
+        std::ifstream in(folder / "sys" / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    void Write(const std::string& name, const std::string& text) {
+        std::ofstream(folder / "sys" / name, std::ios::binary) << text;
+    }
+    // A complete, valid save of 28 numbers and one row in each list.
+    void WriteSave(const std::string& numbers) {
+        Write("all.dat", numbers);
+        Write("lstkan.dat", "2 \x88\xa3\r\n");  // "2 哀" in CP932
+        Write("lstitem.dat", "");
+        Write("lstworld.dat", "A【生物】,A,1 0 0 0 0,0\r\n");
+    }
+    // `count` lines of 5, but the selected slot (line 20) and the last line.
+    static std::string Numbers(int count, const std::string& slot = " 2 ", const std::string& last = " 1 ") {
+        std::string text;
+        for (int line = 1; line <= count; ++line) text += (line == 20 ? slot : line == count ? last : " 5 ") + "\r\n";
+        return text;
+    }
+    const std::string& LastMessage() const { return fake.dialogs.messages.back(); }
+
+    testing::TempFolder temp;
+    const fs::path& folder = temp.path();
+    testing::FakeGame fake{folder.string()};
+    Game& game = fake.game;
+};
+
+TEST_F(SaveSlotTest, WritesTheFourFilesLineByLine) {
+    GameState& s = game.state;
+    s.Affection = {1, 0, 0, 0, 0, 0, 0, -3};
+    s.PointsUsed = 45;
+    s.SlotColour[1] = {10, 20, 30};
+    s.SelectedSlot = 2;
+    s.SoloCount[2] = 4;
+    game.form.LstKan.list = {"0 喜", "4 愛"};
+    game.form.LstWorldItem[0].list = {"A"};
+    game.form.LstWorldItem[1].list = {"B"};
+    game.form.LstWorldItem[2].list = {"C"};
+    game.form.LstWorldItem[3].list = {"D"};
+    SaveGame(game);
+    EXPECT_EQ("SAVE　OK", LastMessage());
+    EXPECT_EQ(
+        " 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n-3 \r\n 45 \r\n 500 \r\n"
+        " 0 \r\n 0 \r\n 0 \r\n 10 \r\n 20 \r\n 30 \r\n 0 \r\n 0 \r\n 0 \r\n 2 \r\n"
+        " 0 \r\n 0 \r\n 4 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n",
+        Read("all.dat"));
+    EXPECT_EQ("0 \x8a\xec\r\n4 \x88\xa4\r\n", Read("lstkan.dat"));  // CP932
+    EXPECT_EQ("", Read("lstitem.dat"));
+    EXPECT_EQ("A,B,C,D\r\n", Read("lstworld.dat"));
+    EXPECT_FALSE(fs::exists(folder / "sys" / "save.commit"));
+}
+
+TEST_F(SaveSlotTest, AnOldSaveWithoutSoloCountsKeepsTheCurrentOnes) {
+    WriteSave(Numbers(20));
+    game.state.SoloCount = {1, 2, 3, 4, 5, 0, 0, 0};
+    LoadGame(game);
+    EXPECT_EQ("Load　OK", LastMessage());
+    EXPECT_EQ(5, game.state.Affection[0]);
+    EXPECT_EQ(2, game.state.SelectedSlot);
+    EXPECT_EQ((std::array<std::int16_t, 8>{1, 2, 3, 4, 5, 0, 0, 0}), game.state.SoloCount);
+    EXPECT_EQ(std::vector<std::string>{"2 哀"}, game.form.LstKan.list);
+    EXPECT_EQ(std::vector<std::string>{"1 0 0 0 0"}, game.form.LstWorldItem[2].list);
+}
+
+// Each damaged save is named and changes nothing in the game.
+TEST_F(SaveSlotTest, ADamagedSaveIsNamedAndTheGameStaysAsItWas) {
+    struct Case {
+        std::string numbers, world;
+        bool removeDish;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {Numbers(19), "", false, "all.dat\r\n行が足りません"},
+        {" 5 \r\n 5 \r\n 5 \r\n 5 \r\n 99999 \r\n" + Numbers(23), "", false, "all.dat の5行目"},
+        {Numbers(28, " 4 "), "", false, "all.dat の20行目"},
+        {Numbers(28), "A,B,C\r\n", false, "lstworld.dat の1行目"},
+        {Numbers(28), "", true, "lstitem.dat"},
+    };
+    for (const Case& c : cases) {
+        WriteSave(c.numbers);
+        if (!c.world.empty()) Write("lstworld.dat", c.world);
+        if (c.removeDish) fs::remove(folder / "sys" / "lstitem.dat");
+        game.form.LstKan.list = {"keep"};
+        game.state.PointsUsed = 77;
+        game.form.PicStt.visible = true;
+        LoadGame(game);
+        EXPECT_TRUE(LastMessage().starts_with("ロードできませんでした。")) << c.expected;
+        EXPECT_NE(std::string::npos, LastMessage().find(c.expected)) << LastMessage();
+        EXPECT_EQ(std::vector<std::string>{"keep"}, game.form.LstKan.list);
+        EXPECT_EQ(77, game.state.PointsUsed);
+        EXPECT_TRUE(game.form.PicStt.visible);
+    }
+}
+
+TEST_F(SaveSlotTest, ASaveThatCannotBeWrittenLeavesTheOldOneWhole) {
+    WriteSave(Numbers(28));
+    // A folder that is not empty stands in the way of the new file.
+    fs::create_directories(folder / "sys" / "lstitem.dat.new" / "x");
+    game.form.LstKan.list = {"new"};
+    SaveGame(game);
+    EXPECT_TRUE(LastMessage().starts_with("セーブできませんでした。"));
+    EXPECT_EQ(Numbers(28), Read("all.dat"));
+    EXPECT_EQ("2 \x88\xa3\r\n", Read("lstkan.dat"));
+    EXPECT_FALSE(fs::exists(folder / "sys" / "all.dat.new"));
+}
+
+// A set marked complete is finished at the next look; one that was not is
+// thrown away.
+TEST_F(SaveSlotTest, AnInterruptedSaveIsFinishedOrUndone) {
+    const std::vector<std::string> names = {"a", "b"};
+    Write("a", "old a");
+    Write("b", "old b");
+    Write("a.new", "new a");
+    SettleFileSet(game.state.SysFolder, names);
+    EXPECT_EQ("old a", Read("a"));
+    EXPECT_FALSE(fs::exists(folder / "sys" / "a.new"));
+
+    Write("b.new", "new b");  // "a" had been moved in already
+    Write("a", "new a");
+    Write("save.commit", "a\r\nb\r\n");
+    SettleFileSet(game.state.SysFolder, names);
+    EXPECT_EQ("new a", Read("a"));
+    EXPECT_EQ("new b", Read("b"));
+    EXPECT_FALSE(fs::exists(folder / "sys" / "save.commit"));
+}
+
+#ifdef __unix__
+// A child saves two different games in turn without end and is killed at a
+// random moment; whatever it left, the next load sees one whole save.
+TEST_F(SaveSlotTest, KillingTheProgramMidSaveNeverLeavesAMix) {
+    for (int round = 0; round < 40; ++round) {
+        const pid_t child = fork();
+        ASSERT_NE(-1, child);
+        if (child == 0) {
+            for (int n = 0;; ++n) {
+                const std::string mark = n % 2 ? "B" : "A";
+                game.state.PointsUsed = static_cast<std::int16_t>(n % 2 ? 2 : 1);
+                game.form.LstKan.list.assign(50, mark);
+                game.form.LstItem.list.assign(50, mark);
+                for (Control& column : game.form.LstWorldItem) column.list.assign(50, mark);
+                SaveGame(game);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(500 + round * 397 % 5000));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+
+        SettleFileSet(game.state.SysFolder, {"all.dat", "lstkan.dat", "lstitem.dat", "lstworld.dat"});
+        if (!fs::exists(folder / "sys" / "all.dat")) continue;  // killed before the first save ended
+        const std::string numbers = Read("all.dat");
+        const std::string mark = numbers.find(" 2 \r\n 500 ") != std::string::npos ? "B" : "A";
+        EXPECT_EQ(0u, Read("lstkan.dat").find(mark + "\r\n")) << "round " << round;
+        EXPECT_EQ(0u, Read("lstitem.dat").find(mark + "\r\n")) << "round " << round;
+        EXPECT_EQ(0u, Read("lstworld.dat").find(mark + "," + mark)) << "round " << round;
+    }
+}
+#endif
+
+}  // namespace
+}  // namespace qm
