@@ -90,8 +90,7 @@ std::optional<LoadProblem> ReadNumbers(const std::vector<std::string>& lines, co
     return std::nullopt;
 }
 
-std::optional<LoadProblem> ReadWorld(const std::vector<std::string>& lines, const std::string& path,
-                                     SavedGame& saved) {
+std::optional<LoadProblem> ReadWorld(const std::vector<std::string>& lines, const std::string& path, SavedGame& saved) {
     for (std::size_t row = 0; row < lines.size(); ++row) {
         std::array<std::string, kWorldColumns> columns;
         std::size_t start = 0;

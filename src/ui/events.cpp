@@ -7,6 +7,7 @@
 #include "core/game.h"
 #include "core/save_slot.h"
 #include "core/title_screen.h"
+#include "pictures/album.h"
 #include "pictures/picture_viewer.h"
 #include "script/ending.h"
 #include "script/event_start.h"
@@ -36,6 +37,7 @@ const Handlers& HandlersOf(const Control& control) {
         {"Com", {.click = Com_Click}},
         {"ComEnd", {.click = ComEnd_Click}},
         {"ComHelp", {.click = ComHelp_Click}},
+        {"ComIvent", {.mouseUp = ComIvent_MouseUp}},
         {"ComLoad", {.click = ComLoad_Click}},
         {"ComStt", {.click = ComStt_Click}},
         {"KanComSet", {.click = KanComSet_Click}},

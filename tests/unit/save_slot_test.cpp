@@ -17,9 +17,10 @@
 #include "temp_folder.h"
 
 #ifdef __unix__
-#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 #endif
 
 namespace qm {
@@ -38,7 +39,7 @@ TEST(SaveNumbers, AreWrittenWithBlanksAndReadAsTheGameAlwaysHas) {
     EXPECT_EQ(0, read16(""));
     EXPECT_EQ(7, read16("7 apples"));
     EXPECT_EQ(12, read16("1 2"));  // blanks inside a number are skipped too
-    EXPECT_EQ(2, read16("2.5"));    // halves go to the even neighbour
+    EXPECT_EQ(2, read16("2.5"));   // halves go to the even neighbour
     EXPECT_EQ(4, read16("3.5"));
     EXPECT_EQ(1000, read16("1e3"));
     EXPECT_EQ(std::nullopt, read16("40000"));

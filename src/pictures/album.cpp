@@ -1,0 +1,114 @@
+#include "pictures/album.h"
+
+#include <optional>
+#include <vector>
+
+#include "core/game.h"
+#include "pictures/album_html.h"
+#include "script/script_lines.h"
+
+namespace qm {
+namespace {
+
+constexpr const char* kMarker = "<SYASIN>";
+constexpr const char* kNewLine = "\r\n";
+
+std::string ImageTag(const std::string& path) { return "<img src=\"" + FileUrlOf(path) + "\""; }
+
+std::string PictureLine(const GameState& s, const std::string& name) {
+    return ImageTag(s.ImgFolder + name + s.PictureExt);
+}
+
+// The event's text as the album shows it: speakers in bold or as their
+// face, script lines left out, everything else as it stands.
+std::string EventBlock(const GameState& s, const std::vector<std::string>& lines) {
+    std::string block;
+    for (const std::string& line : lines) {
+        if (line.starts_with('-')) {
+            const std::string speaker = line.substr(1);
+            if (speaker.find(kFaceSeparator) != std::string::npos)
+                block += "<Br clear=all>" + ImageTag(s.FaceFolder + speaker + s.PictureExt) + " align=left>" + kNewLine;
+            else
+                block += "<BR><B>" + speaker + "</b><BR>" + kNewLine;
+        } else if (!line.starts_with('>')) {
+            block += line + "<BR>" + kNewLine;
+        }
+    }
+    return block;
+}
+
+std::string PictureBlock(const Game& game, int mode, const std::string& chosen, const std::vector<std::string>& event) {
+    const GameState& s = game.state;
+    if (mode == 1)
+        return std::string(kNewLine) + "<hr>" + PictureLine(s, chosen) + "><hr>" + kNewLine + EventBlock(s, event);
+    std::string pictures;
+    for (const std::string& name : game.form.LstIvent.list)
+        pictures += std::string(kNewLine) + "<hr>" + PictureLine(s, name) + ">" + kNewLine;
+    return pictures;
+}
+
+std::string ChosenEntry(const Control& list) {
+    const bool chosen = list.listIndex >= 0 && list.listIndex < static_cast<int>(list.list.size());
+    return chosen ? list.list[list.listIndex] : std::string();
+}
+
+// The names the album would read or write by; one that could reach
+// outside the game's folders is refused.
+std::optional<std::string> UnsafeName(const Game& game, int mode, const std::string& chosen) {
+    if (mode == 1) return IsPlainName(chosen) ? std::nullopt : std::optional(chosen);
+    for (const std::string& name : game.form.LstIvent.list)
+        if (!IsPlainName(name)) return name;
+    return std::nullopt;
+}
+
+std::optional<std::vector<std::string>> ReadOrSay(Game& game, const std::string& path, const char* what) {
+    auto lines = ReadLines(game.files, game.files.FreeFile(), path);
+    if (!lines) game.Message(std::string(what) + "を読めないため、アルバムを制作できませんでした。\r\n" + path);
+    return lines;
+}
+
+}  // namespace
+
+bool WriteAlbum(Game& game, int mode) {
+    const GameState& s = game.state;
+    const std::string chosen = ChosenEntry(game.form.LstIvent);
+    if (const auto name = UnsafeName(game, mode, chosen)) {
+        game.Message("記憶絵の名前「" + *name + "」には、アルバムに使えない文字が含まれています。");
+        return false;
+    }
+    const auto layout = ReadOrSay(game, s.TxtFolder + "arub" + s.TextExt, "アルバムのひな形");
+    if (!layout) return false;
+    std::vector<std::string> event;
+    if (mode == 1) {
+        const auto lines = ReadOrSay(game, s.TxtFolder + chosen + s.TextExt, "イベントの文章");
+        if (!lines) return false;
+        event = *lines;
+    }
+    std::string page;
+    for (const std::string& line : *layout) {
+        const bool marker = line == kMarker;
+        if (marker) page += PictureBlock(game, mode, chosen, event);
+        page += kNewLine + (marker ? std::string() : line);
+    }
+    const std::string name = mode == 1 ? "アルバム「" + chosen + "」" : "アルバム";
+    const std::string path = s.AppFolder + name + ".html";
+    if (!ReplaceFileLines(game.files, game.files.FreeFile(), path, {page})) {
+        game.Message("アルバムを書き込めませんでした。\r\n" + path);
+        return false;
+    }
+    return true;
+}
+
+void ComIvent_MouseUp(Game& game, int, int button) {
+    const GameState& s = game.state;
+    game.Message("アルバム制作します・OKを押して下さい。\r\nこの作業は時間がかかる場合があります。");
+    if (!s.PicturesPresent || game.form.LstIvent.list.empty()) {
+        game.Message("写真が無いと、アルバムは制作できません");
+        return;
+    }
+    const bool onePicture = !ChosenEntry(game.form.LstIvent).empty() && button == 2 && s.FacesPresent;
+    if (WriteAlbum(game, onePicture ? 1 : 0))
+        game.Message("アルバムを制作しました。\r\n" + s.AppFolder + "の中を覗いてみて下さい");
+}
+
+}  // namespace qm

@@ -1,0 +1,36 @@
+#include "pictures/album_html.h"
+
+#include <cctype>
+#include <cstdio>
+
+namespace qm {
+namespace {
+
+bool IsUrlSafe(unsigned char c) {
+    return std::isalnum(c) || c == '/' || c == '-' || c == '_' || c == '.' || c == '~' || c == ':';
+}
+
+}  // namespace
+
+std::string FileUrlOf(std::string_view path) {
+    std::string url = "file://";
+    if (!path.starts_with('/')) url += '/';  // a drive letter, as C:/game/
+    for (const char c : path) {
+        const unsigned char byte = c == '\\' ? '/' : static_cast<unsigned char>(c);
+        if (IsUrlSafe(byte)) {
+            url += static_cast<char>(byte);
+        } else {
+            char escaped[4];
+            std::snprintf(escaped, sizeof escaped, "%%%02X", byte);
+            url += escaped;
+        }
+    }
+    return url;
+}
+
+bool IsPlainName(std::string_view name) {
+    return name.find('/') == std::string_view::npos && name.find('\\') == std::string_view::npos &&
+           name.find("..") == std::string_view::npos;
+}
+
+}  // namespace qm

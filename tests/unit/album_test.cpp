@@ -1,0 +1,122 @@
+// The HTML album: the page the template and the register make, which
+// click makes which album, and names that must not leave the game folder.
+
+#include "pictures/album.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "core/cp932.h"
+#include "fake_game.h"
+#include "pictures/album_html.h"
+#include "temp_folder.h"
+
+namespace qm {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(AlbumHtml, PathsBecomeFileUrlsThatCannotBreakTheAttribute) {
+    EXPECT_EQ("file:///g/img/012.png", FileUrlOf("/g/img/012.png"));
+    EXPECT_EQ("file:///a%20b/%E7%B5%B5%26%22%3C.png", FileUrlOf("/a b/絵&\"<.png"));
+    EXPECT_EQ("file:///C:/g/img/x.png", FileUrlOf("C:\\g\\img\\x.png"));
+    EXPECT_TRUE(IsPlainName("012"));
+    EXPECT_FALSE(IsPlainName("../012"));
+    EXPECT_FALSE(IsPlainName("a/b"));
+    EXPECT_FALSE(IsPlainName("a\\b"));
+}
+
+class AlbumTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        GameState& s = game.state;
+        s.AppFolder = folder.string() + "/";
+        s.ImgFolder = s.AppFolder + "img/";
+        s.FaceFolder = s.AppFolder + "face/";
+        s.TxtFolder = s.AppFolder + "txt/";
+        s.TextExt = ".txt";
+        s.PictureExt = ".png";
+        s.PicturesPresent = s.FacesPresent = true;
+        fs::create_directories(folder / "txt");
+        Text("arub", "top\r\n<SYASIN>\r\nbottom\r\n");
+        Text("012", "-ササン＿笑\r\n>k>0\r\nこんにちは\r\n\r\n-あなた\r\nうん\r\n");
+        game.form.LstIvent.list = {"012", "135"};
+    }
+
+    void Text(const std::string& name, const std::string& utf8) {
+        std::string bytes;
+        Utf8ToCp932(utf8, bytes);
+        std::ofstream(folder / "txt" / (name + ".txt"), std::ios::binary) << bytes;
+    }
+
+    // The album as text, with the folders' URLs put back as $IMG and $FACE.
+    std::string Album(const std::string& name) const {
+        std::ifstream in(folder / (name + ".html"), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        std::string text = Cp932ToUtf8(bytes);
+        for (const auto& [url, mark] : {std::pair{FileUrlOf(game.state.ImgFolder), "$IMG/"},
+                                        std::pair{FileUrlOf(game.state.FaceFolder), "$FACE/"}})
+            for (std::size_t at; (at = text.find(url)) != std::string::npos;) text.replace(at, url.size(), mark);
+        return text;
+    }
+
+    static std::string Golden(const std::string& name) {
+        std::ifstream in(fs::path(GOLDEN_DIR) / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    testing::TempFolder temp;
+    const fs::path& folder = temp.path();
+    testing::FakeGame fake{folder.string()};
+    Game& game = fake.game;
+};
+
+TEST_F(AlbumTest, TheFullAlbumAndTheOnePictureAlbumMatchTheirGoldenPages) {
+    EXPECT_TRUE(WriteAlbum(game, 0));
+    EXPECT_EQ(Golden("album_full.html"), Album("アルバム"));
+    game.form.LstIvent.listIndex = 0;
+    EXPECT_TRUE(WriteAlbum(game, 1));
+    EXPECT_EQ(Golden("album_one.html"), Album("アルバム「012」"));
+}
+
+TEST_F(AlbumTest, TheClickDecidesWhichAlbum) {
+    game.form.LstIvent.listIndex = 0;
+    ComIvent_MouseUp(game, 0, 1);  // a left click: always the full album
+    EXPECT_TRUE(fs::exists(folder / "アルバム.html"));
+    EXPECT_FALSE(fs::exists(folder / "アルバム「012」.html"));
+    game.state.FacesPresent = false;
+    fs::remove(folder / "アルバム.html");
+    ComIvent_MouseUp(game, 0, 2);  // no faces: the full album too
+    EXPECT_TRUE(fs::exists(folder / "アルバム.html"));
+    game.state.FacesPresent = true;
+    ComIvent_MouseUp(game, 0, 2);
+    EXPECT_TRUE(fs::exists(folder / "アルバム「012」.html"));
+    EXPECT_TRUE(fake.dialogs.messages.back().starts_with("アルバムを制作しました。"));
+
+    game.form.LstIvent.list.clear();
+    ComIvent_MouseUp(game, 0, 1);
+    EXPECT_EQ("写真が無いと、アルバムは制作できません", fake.dialogs.messages.back());
+}
+
+TEST_F(AlbumTest, WhatCannotBeReadOrNamedSafelyWritesNothing) {
+    game.form.LstIvent.list = {"012", "../../etc/x"};
+    EXPECT_FALSE(WriteAlbum(game, 0));
+    EXPECT_NE(std::string::npos, fake.dialogs.messages.back().find("../../etc/x"));
+    game.form.LstIvent.listIndex = 1;
+    EXPECT_FALSE(WriteAlbum(game, 1));
+
+    game.form.LstIvent.list = {"135"};
+    game.form.LstIvent.listIndex = 0;
+    EXPECT_FALSE(WriteAlbum(game, 1));  // no event text for 135
+    EXPECT_NE(std::string::npos, fake.dialogs.messages.back().find("135.txt"));
+    fs::remove(folder / "txt" / "arub.txt");
+    EXPECT_FALSE(WriteAlbum(game, 0));
+    EXPECT_NE(std::string::npos, fake.dialogs.messages.back().find("arub.txt"));
+    EXPECT_EQ(0, std::distance(fs::directory_iterator(folder), fs::directory_iterator()) - 1);  // only txt/
+}
+
+}  // namespace
+}  // namespace qm
