@@ -31,9 +31,24 @@ Scenario Parse(const fs::path& file) {
     return scenario;
 }
 
+// The shipped game's content, without what a player's runs wrote beside it
+// (the register, saves, albums).
+void CopyShippedContent(const fs::path& copy) {
+    const fs::path shipped(SHIPPED_DIR);
+    for (const char* folder : {"img", "face", "txt"})
+        fs::copy(shipped / folder, copy / folder, fs::copy_options::recursive);
+    fs::create_directory(copy / "sys");
+    fs::copy(shipped / "sys" / "system.dat", copy / "sys" / "system.dat");
+}
+
 // A private copy, so that what the game writes never reaches the fixture.
+// "shipped" names the shipped game.
 fs::path CopyOfGame(const std::string& game, const fs::path& into) {
     const fs::path copy = into / "game";
+    if (game == "shipped") {
+        CopyShippedContent(copy);
+        return copy;
+    }
     fs::copy(fs::path(GAMES_DIR) / game, copy, fs::copy_options::recursive);
     return copy;
 }
