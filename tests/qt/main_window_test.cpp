@@ -235,6 +235,30 @@ TEST_F(QtWindow, ClosingWhileAMessageBoxIsOpenShutsDownOnceItIsAnswered) {
     EXPECT_TRUE(std::filesystem::exists(PathOf("sys/lstphoto.dat")));
 }
 
+// Save, close the window, start a new one on the same folder and press
+// "Load": the same game, shown.
+TEST_F(QtWindow, ASavedGameComesBackInANewWindow) {
+    window.show();
+    window.Call([](Game& g) {
+        g.state.PointsUsed = 42;
+        g.form.LstKan.list = {"3 楽"};
+        Click(g, g.form.menu_salo[0]);
+    });
+    EXPECT_EQ("SAVE　OK", dialogs.messages.back());
+    window.close();
+
+    Game again{Ports{dialogs, pictures, audio, screen, clock}, folder.path().toStdString()};
+    MainWindow second{again, pictures};
+    second.Call(Form_Load);
+    second.show();
+    QCoreApplication::processEvents();
+    second.findChild<QPushButton*>("ComLoad")->click();
+    EXPECT_EQ("Load　OK", dialogs.messages.back());
+    EXPECT_EQ("42", second.findChild<QLabel*>("LblPC")->text());
+    EXPECT_EQ("3 楽", second.findChild<QListWidget*>("LstKan")->item(0)->text());
+    EXPECT_FALSE(second.findChild<QWidget*>("PicStt")->isVisibleTo(&second));
+}
+
 // A click on the text, Space and Enter each show the next line at once;
 // the keys do nothing while no text shows.
 TEST_F(QtWindow, TheSpeechMovesOnByClickSpaceAndEnter) {
