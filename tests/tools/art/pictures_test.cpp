@@ -99,6 +99,15 @@ TEST(PicturesTest, FacesChangeTheirExpressionButKeepTheirCharacter) {
         for (int b = a + 1; b < kFairyCount; ++b) EXPECT_GT(ShareDiffering(normal[a], normal[b]), 0.3) << a << " " << b;
 }
 
+TEST(PicturesTest, EverySceneIsAPlaceOfItsOwn) {
+    const char* scenes[] = {"game", "par", "forest", "lake", "hill", "night", "flowers", "town"};
+    std::vector<QImage> pictures;
+    for (const char* scene : scenes) pictures.push_back(RenderPath(QString("img/") + scene + ".png"));
+    for (size_t a = 0; a < pictures.size(); ++a)
+        for (size_t b = a + 1; b < pictures.size(); ++b)
+            EXPECT_GT(ShareDiffering(pictures[a], pictures[b]), 0.3) << scenes[a] << " " << scenes[b];
+}
+
 // The speech lies over the lower five twelfths of the scene in white: nearly
 // all of that area must be dark enough for a contrast of 3:1 with white.
 TEST(PicturesTest, WhiteSpeechStaysReadableOverEveryScene) {
