@@ -1,0 +1,33 @@
+#pragma once
+// The few strokes every picture is made of: soft fills with a gentle
+// outline, glows, sparkles, and colour mixing.
+
+#include <QColor>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointF>
+#include <QString>
+
+namespace qm::art {
+
+QColor Mix(const QColor& a, const QColor& b, double t);
+QColor WithAlpha(QColor c, int alpha);
+
+// The line drawn around a shape filled with shade.
+QColor OutlineOf(const QColor& shade);
+
+// Fills a path from light at its top to shade at its bottom and outlines it.
+void FillSoft(QPainter& p, const QPainterPath& path, const QColor& light, const QColor& shade, double outline = 1.4);
+
+QPainterPath EllipsePath(QPointF centre, double rx, double ry);
+
+// A radial light fading out to nothing at radius.
+void Glow(QPainter& p, QPointF centre, double radius, const QColor& colour);
+
+// A four-pointed twinkle.
+void Sparkle(QPainter& p, QPointF centre, double size, const QColor& colour);
+
+// A seed that depends on the name only, so every run draws the same picture.
+quint32 SeedOf(const QString& name);
+
+}  // namespace qm::art

@@ -1,0 +1,27 @@
+#pragma once
+// The scene pictures behind the speech, and the places memory pictures are
+// set in, painted on a canvas of 640 x 480.
+
+#include <QPainter>
+#include <QSize>
+#include <QString>
+
+namespace qm::art {
+
+constexpr QSize kSceneSize(640, 480);
+
+enum class Scene { Game, Chronicle, Forest, Lake, Hill, Night, Flowers, Town };
+constexpr int kSceneCount = 8;
+
+// The picture name the game's scripts use ("game", "par", "forest", ...).
+QString SceneName(Scene scene);
+
+// A memory picture may show a place at another time of day.
+enum class Light { Own, Dawn, Day, Dusk };
+
+void DrawScene(QPainter& p, Scene scene, Light light = Light::Own);
+
+// Darkens the lower part, where white speech text lies over the scene.
+void ShadeForText(QPainter& p);
+
+}  // namespace qm::art

@@ -1,0 +1,16 @@
+#pragma once
+// Turns a score into sound: every note a few sine partials under a soft
+// attack and a slow decay, faded out at the end of its ringing.
+
+#include <cstdint>
+#include <vector>
+
+#include "score.h"
+
+namespace qm::bgm {
+
+// Samples of the whole piece, mono, at sampleRate, scaled so that the
+// loudest is at half of full scale.
+std::vector<std::int16_t> Render(const Score& score, int sampleRate);
+
+}  // namespace qm::bgm
