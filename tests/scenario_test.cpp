@@ -35,9 +35,9 @@ Scenario Parse(const fs::path& file) {
 // (the register, saves, albums).
 void CopyShippedContent(const fs::path& copy) {
     const fs::path shipped(SHIPPED_DIR);
+    fs::create_directories(copy / "sys");
     for (const char* folder : {"img", "face", "txt"})
         fs::copy(shipped / folder, copy / folder, fs::copy_options::recursive);
-    fs::create_directory(copy / "sys");
     fs::copy(shipped / "sys" / "system.dat", copy / "sys" / "system.dat");
 }
 
