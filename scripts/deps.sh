@@ -4,6 +4,10 @@
 #   scripts/deps.sh            what building, playing and testing need
 #   scripts/deps.sh --display  also Xvfb and ImageMagick, for screenshots
 #                              and the benchmarks
+#   scripts/deps.sh --audio    also a PulseAudio server and its tools, and
+#                              Xvfb, for the music check on a real sound
+#                              server (skipped without them)
+# The flags may be given together.
 set -euo pipefail
 
 packages=(g++ cmake make libgtest-dev qt6-base-dev libgl-dev libsdl2-mixer-dev libasound2-dev
@@ -11,6 +15,7 @@ packages=(g++ cmake make libgtest-dev qt6-base-dev libgl-dev libsdl2-mixer-dev l
 for flag in "$@"; do
   case "$flag" in
     --display) packages+=(xvfb xauth imagemagick) ;;
+    --audio) packages+=(pulseaudio pulseaudio-utils xvfb xauth) ;;
     *)
       echo "unknown flag: $flag" >&2
       exit 2
