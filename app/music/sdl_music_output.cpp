@@ -32,8 +32,9 @@ void QuietenSoundSystem() {
 
 SdlMusicOutput::~SdlMusicOutput() {
     Close();
-    if (deviceOpen_) Mix_CloseAudio();
-    if (soundSystemUp_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (!deviceOpen_) return;
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool SdlMusicOutput::Open(const std::string& path) {
@@ -44,17 +45,13 @@ bool SdlMusicOutput::Open(const std::string& path) {
     return music_ != nullptr;
 }
 
-// SDL's sound system stays up even when no device opens: stopping it waits
-// for its device watcher, up to a tenth of a second, which start-up must not.
 bool SdlMusicOutput::OpenDevice() {
-    if (!soundSystemUp_) {
-        QuietenSoundSystem();
-        // SDL's own handlers would swallow the signals that end the program.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        soundSystemUp_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-        if (!soundSystemUp_) return false;
-    }
+    QuietenSoundSystem();
+    // SDL's own handlers would swallow the signals that end the program.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     deviceOpen_ = Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, kBufferFrames) == 0;
+    if (!deviceOpen_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return deviceOpen_;
 }
 

@@ -25,7 +25,6 @@ public:
 private:
     bool OpenDevice();
 
-    bool soundSystemUp_ = false;
     bool deviceOpen_ = false;
     Mix_Music* music_ = nullptr;
 };
