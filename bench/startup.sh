@@ -1,15 +1,27 @@
 #!/usr/bin/env bash
-# bench/startup.sh [RUNS]: how long the game takes from launch to the first
-# paint of its title screen, and its peak memory, beside a bare Qt window
-# measured the same way. Each program runs RUNS times (default 10) on one
-# virtual display; the medians and the largest peak are printed.
+# bench/startup.sh [RUNS [MUSIC]]: how long the game takes from launch to the
+# first paint of its title screen, and its peak memory, beside a bare Qt
+# window measured the same way. Each program runs RUNS times (default 10) on
+# one virtual display; the medians and the largest peak are printed. With
+# MUSIC, a wave file, the game plays a copy of the game folder with that
+# file as its bgm.wav.
 set -euo pipefail
 
 runs=${1:-10}
+music=${2:-}
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 [[ -f build/CMakeCache.txt ]] || cmake --preset default >/dev/null
 cmake --build --preset default --target quillmere game_data bench-bare-window >/dev/null
+
+game=build/game
+if [[ -n "$music" ]]; then
+  copy=$(mktemp -d)
+  trap 'rm -rf "$copy"' EXIT
+  cp -r build/game "$copy/game"
+  cp "$music" "$copy/game/bgm.wav"
+  game=$copy/game
+fi
 
 # Runs on the virtual display. Prints "NAME MS KIB" for each run: the time
 # from just before exec to the end of the first paint, and the peak memory.
@@ -29,7 +41,7 @@ measure() {
 }
 
 samples=$(xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$(declare -f measure); measure \"\$@\"" _ \
-  "$runs" build/game/quillmere build/bench/bench-bare-window)
+  "$runs" "$game/quillmere" build/bench/bench-bare-window)
 
 awk '
   { ms[$1, ++count[$1]] = $2; if ($3 > kib[$1]) kib[$1] = $3 }

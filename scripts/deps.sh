@@ -3,13 +3,25 @@
 # for sudo only for that step and only when something is missing.
 #   scripts/deps.sh            what building, playing and testing need
 #   scripts/deps.sh --display  also Xvfb and ImageMagick, for screenshots
-#                              and the start-up benchmark
+#                              and the benchmarks
+#   scripts/deps.sh --audio    also a PulseAudio server and its tools, and
+#                              Xvfb, for the music check on a real sound
+#                              server (skipped without them)
+# The flags may be given together.
 set -euo pipefail
 
-packages=(g++ cmake make libgtest-dev qt6-base-dev libgl-dev fonts-ipafont-mincho fonts-ipafont-gothic)
-if [[ "${1:-}" == "--display" ]]; then
-  packages+=(xvfb xauth imagemagick)
-fi
+packages=(g++ cmake make libgtest-dev qt6-base-dev libgl-dev libsdl2-mixer-dev libasound2-dev
+  fonts-ipafont-mincho fonts-ipafont-gothic)
+for flag in "$@"; do
+  case "$flag" in
+    --display) packages+=(xvfb xauth imagemagick) ;;
+    --audio) packages+=(pulseaudio pulseaudio-utils xvfb xauth) ;;
+    *)
+      echo "unknown flag: $flag" >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

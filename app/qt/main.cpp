@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "command_music_device.h"
 #include "core/game.h"
 #include "core/lifecycle.h"
 #include "first_paint_probe.h"
 #include "main_window.h"
+#include "music_plugin_loader.h"
 #include "qt_ports.h"
 #include "text_pacing_probe.h"
 
@@ -38,7 +40,8 @@ int main(int argc, char** argv) {
 
     qm::qt::QtDialogs dialogs;
     qm::qt::QtPictures pictures;
-    qm::qt::SilentAudio audio;
+    qm::music::CommandMusicDevice audio(
+        [folder = QCoreApplication::applicationDirPath()] { return qm::qt::LoadMusicOutput(folder); });
     qm::qt::QtScreen screen;
     qm::qt::TimeOfDayClock clock;
     qm::Game game(qm::Ports{dialogs, pictures, audio, screen, clock},

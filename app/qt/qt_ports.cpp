@@ -33,11 +33,6 @@ QPixmap QtPictures::Find(const Control& buffer) const {
     return it == pictures_.end() ? QPixmap() : it->second;
 }
 
-int SilentAudio::Send(const std::string&, std::string*) {
-    constexpr int kNoSuchDevice = 263;
-    return kNoSuchDevice;
-}
-
 int QtScreen::WidthTwips() const {
     return static_cast<int>(std::lround(QGuiApplication::primaryScreen()->geometry().width() * TwipsPerPixel()));
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The game's ports bound to Qt: message boxes and the pop-up menu, pictures
-// read with QImageReader, the primary screen, the time of day, and for now
-// a music device that has no sound output.
+// read with QImageReader, the primary screen and the time of day. The music
+// device is app/music's.
 
 #include <QObject>
 #include <QPixmap>
@@ -33,12 +33,6 @@ public:
 
 private:
     std::map<std::string, QPixmap> pictures_;
-};
-
-// Every command fails as an absent device does, and no reply is written.
-class SilentAudio : public AudioDevice {
-public:
-    int Send(const std::string& command, std::string* reply) override;
 };
 
 class QtScreen : public Screen {
