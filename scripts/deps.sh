@@ -7,6 +7,8 @@
 #   scripts/deps.sh --audio    also a PulseAudio server and its tools, and
 #                              Xvfb, for the music check on a real sound
 #                              server (skipped without them)
+#   scripts/deps.sh --browser  also Chromium, for the check that the album
+#                              shows every picture (skipped without it)
 # The flags may be given together.
 set -euo pipefail
 
@@ -16,6 +18,7 @@ for flag in "$@"; do
   case "$flag" in
     --display) packages+=(xvfb xauth imagemagick) ;;
     --audio) packages+=(pulseaudio pulseaudio-utils xvfb xauth) ;;
+    --browser) packages+=(chromium) ;;
     *)
       echo "unknown flag: $flag" >&2
       exit 2

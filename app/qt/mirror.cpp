@@ -167,8 +167,12 @@ void Mirror::AddTimer(const Control& control, QTimer& timer) { timers_.emplace_b
 
 void Mirror::Apply() {
     for (Shown& shown : widgets_) ApplyControl(shown);
-    for (const Shown& shown : widgets_)
-        if (shown.control->kind == Kind::Window || shown.control->kind == Kind::Panel) ApplyStacking(*shown.control);
+    if (stackingApplied_ != form_.StackingRevision()) {
+        for (const Shown& shown : widgets_)
+            if (shown.control->kind == Kind::Window || shown.control->kind == Kind::Panel)
+                ApplyStacking(*shown.control);
+        stackingApplied_ = form_.StackingRevision();
+    }
     for (auto [control, timer] : timers_) {
         const bool ticking = control->enabled && control->interval > 0;
         const int interval = std::max(control->interval, kTimerResolutionMs);
@@ -184,8 +188,9 @@ void Mirror::Forget(const Control& control) {
 
 void Mirror::ApplyControl(Shown& shown) {
     const Control& c = *shown.control;
+    const QRect rect = PixelRectOf(c, screen_.TwipsPerPixel());
+    if (shown.appearance && shown.appearance->rect == rect && ShownFields(*shown.appearance) == ShownFields(c)) return;
     Appearance now = AppearanceOf(c, screen_.TwipsPerPixel());
-    if (shown.appearance == now) return;
     const QSignalBlocker blocker(shown.widget);
     if (c.kind == Kind::Window) {
         ShowWindow(*shown.widget, c, now, shown.appearance);

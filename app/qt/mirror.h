@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ui/form.h"
@@ -39,6 +40,16 @@ struct Appearance {
 
     bool operator==(const Appearance&) const = default;
 };
+
+// What a control and its last shown appearance must agree on, apart from
+// the rect, which the control holds in twips. Both name these alike, so the
+// control is compared in place, without a copy, on every tick.
+template <class T>
+auto ShownFields(const T& x) {
+    return std::tie(x.visible, x.enabled, x.caption, x.toolTip, x.value, x.min, x.max, x.smallChange, x.largeChange,
+                    x.list, x.listIndex, x.backColor, x.foreColor, x.transparent, x.borderStyle, x.fontSize, x.serif,
+                    x.drawnFrom, x.picture);
+}
 
 class Mirror {
 public:
@@ -73,6 +84,7 @@ private:
     std::map<const Control*, QWidget*> widgetOf_;
     std::vector<std::pair<const Control*, QTimer*>> timers_;
     std::map<const Control*, std::vector<QWidget*>> stacks_;
+    std::optional<int> stackingApplied_;
 };
 
 }  // namespace qm::qt

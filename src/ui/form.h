@@ -47,6 +47,9 @@ public:
 
     void BringToFront(Control& c) { c.z = ++front_; }
     void SendToBack(Control& c) { c.z = --back_; }
+    // Grows with every change of the stacking order, so a front end can
+    // tell that it has not changed.
+    int StackingRevision() const { return front_ - back_; }
 
 private:
     Control& Add(Control& c, std::string_view name, Kind kind, Control* container, bool visible, int index = -1);
