@@ -6,11 +6,11 @@
 #include "core/file_set.h"
 #include "core/game.h"
 #include "core/save_contents.h"
+#include "core/title_screen.h"
 #include "pictures/picture_display.h"
 #include "script/ending.h"
 #include "script/event_runner.h"
 #include "ui/events.h"
-#include "ui/help_mode.h"
 
 namespace qm {
 namespace {
@@ -43,15 +43,9 @@ void RestoreLists(Form& form, const SavedGame& saved) {
 
 // The screen of a game in play, with no event running and help mode off.
 void ShowPlayingScreen(Game& game) {
-    Form& form = game.form;
     CheckPictureFolders(game);
     ShowScene(game, "game");
-    form.TxtEnd.visible = false;
-    form.ComEnd.visible = false;
-    form.GrpCom.visible = true;
-    form.PicStt.visible = false;
-    form.PicPhoto.visible = false;
-    ComHelp_Click(game, 0);
+    ShowPlayingPanels(game);
     EndEvent(game);
 }
 

@@ -21,7 +21,7 @@ std::int16_t PointLimitOf(int modeRow) {
     }
 }
 
-void StartGame(Game& game) {
+void ShowPlayingPanels(Game& game) {
     Form& form = game.form;
     form.TxtEnd.visible = false;
     form.ComEnd.visible = false;
@@ -29,7 +29,11 @@ void StartGame(Game& game) {
     form.PicStt.visible = false;
     form.PicPhoto.visible = false;
     ComHelp_Click(game, 0);
-    game.state.PointLimit = PointLimitOf(form.CountMaxLst.listIndex);
+}
+
+void StartGame(Game& game) {
+    ShowPlayingPanels(game);
+    game.state.PointLimit = PointLimitOf(game.form.CountMaxLst.listIndex);
     ShowScene(game, "game");
     StartEvent(game, "opn");
 }

@@ -11,6 +11,10 @@ class Game;
 // (-1 when none is chosen).
 std::int16_t PointLimitOf(int modeRow);
 
+// The screen of a game in play: the ending and the title put away, the
+// command panel out, no memory picture, help mode off.
+void ShowPlayingPanels(Game& game);
+
 void StartGame(Game& game);
 void ComStt_Click(Game& game, int index);
 
