@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
                   QCoreApplication::applicationDirPath().toStdString());
 
     qm::qt::MainWindow window(game, pictures);
-    QObject::connect(&dialogs, &qm::qt::QtDialogs::popupRequested, &window, &qm::qt::MainWindow::ShowPopup);
+    window.Attach(dialogs);
     window.Call(qm::Form_Load);
     if (game.exitCode) return *game.exitCode;
     qm::qt::ReportFirstPaintIfAsked(*window.findChild<QWidget*>("PicStt"));

@@ -68,6 +68,13 @@ void MainWindow::ShowPopup(const Control* menu) {
     popup->popup(QCursor::pos());
 }
 
+// A message box opens in the middle of a call: the window shows the game as
+// it stands behind it.
+void MainWindow::Attach(QtDialogs& dialogs) {
+    connect(&dialogs, &QtDialogs::messageOpening, this, [this] { CopyModel(); });
+    connect(&dialogs, &QtDialogs::popupRequested, this, &MainWindow::ShowPopup);
+}
+
 // Qt reports an activation each time the window gets the focus back, after
 // every message box too; the game starts a fresh run on the first only.
 void MainWindow::showEvent(QShowEvent* event) {

@@ -18,6 +18,7 @@ class Game;
 
 namespace qm::qt {
 
+class QtDialogs;
 class QtPictures;
 
 class MainWindow : public QWidget {
@@ -36,6 +37,9 @@ public:
     // The pop-up menu opens without waiting, so the handler that asked for
     // it has returned by the time the player picks an item.
     void ShowPopup(const qm::Control* menu);
+
+    // Binds the message boxes and the pop-up menu of the game to this window.
+    void Attach(QtDialogs& dialogs);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -13,6 +13,7 @@
 namespace qm::qt {
 
 void QtDialogs::MessageBox(const std::string& text) {
+    emit messageOpening();
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), TextOf(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();

@@ -11,9 +11,11 @@
 
 namespace qm::qt {
 
-// The message box is modal; the pop-up menu is not, so it is handed to the
-// window (popupRequested), which knows the menu's items and forwards the
-// player's choice once the handler that opened it has returned.
+// The message box is modal; just before it opens the window shows the game
+// as it stands (messageOpening), as the toolkit the game was made for
+// repainted behind its boxes. The pop-up menu is not modal, so it is handed
+// to the window (popupRequested), which knows the menu's items and forwards
+// the player's choice once the handler that opened it has returned.
 class QtDialogs : public QObject, public Dialogs {
     Q_OBJECT
 public:
@@ -21,6 +23,7 @@ public:
     void PopupMenu(const Control& menu) override;
 
 signals:
+    void messageOpening();
     void popupRequested(const qm::Control* menu);
 };
 

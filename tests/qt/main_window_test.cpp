@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -257,6 +258,39 @@ TEST_F(QtWindow, ASavedGameComesBackInANewWindow) {
     EXPECT_EQ("42", second.findChild<QLabel*>("LblPC")->text());
     EXPECT_EQ("3 楽", second.findChild<QListWidget*>("LstKan")->item(0)->text());
     EXPECT_FALSE(second.findChild<QWidget*>("PicStt")->isVisibleTo(&second));
+}
+
+// A message box opens over the game as it stands, not as it was when the
+// call began.
+TEST(QtDialogsWindow, AMessageBoxOpensOverTheCurrentScreen) {
+    QTemporaryDir folder;
+    const std::filesystem::path root = folder.path().toStdString();
+    for (const char* part : {"sys", "txt"}) std::filesystem::create_directories(root / part);
+    std::ofstream(root / "sys" / "system.dat", std::ios::binary) << ".txt\r\n.png\r\nx\r\n0.1\r\n";
+    std::ofstream(root / "txt" / "end.txt", std::ios::binary) << "End\r\n";
+    QtDialogs dialogs;
+    QtPictures pictures;
+    CountingAudio audio;
+    testing::TestScreen screen;
+    testing::FixedClock clock;
+    Game game{Ports{dialogs, pictures, audio, screen, clock}, folder.path().toStdString()};
+    MainWindow window{game, pictures};
+    window.Attach(dialogs);
+    window.Call(Form_Load);
+    window.show();
+
+    // Connected after the window's own reaction, so it sees what the box
+    // opens over; the box is then answered.
+    QString shownWhileOpen;
+    QObject::connect(&dialogs, &QtDialogs::messageOpening, [&] {
+        shownWhileOpen = window.findChild<QPushButton*>("ComStt")->text();
+        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    });
+    window.Call([](Game& g) {
+        g.form.ComStt.caption = "Go";
+        g.Message("wait");
+    });
+    EXPECT_EQ("Go", shownWhileOpen);
 }
 
 // A click on the text, Space and Enter each show the next line at once;
