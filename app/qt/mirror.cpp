@@ -22,26 +22,9 @@ namespace {
 constexpr int kTimerResolutionMs = 15;
 
 Appearance AppearanceOf(const Control& c, double twipsPerPixel) {
-    return {.rect = PixelRectOf(c, twipsPerPixel),
-            .visible = c.visible,
-            .enabled = c.enabled,
-            .caption = c.caption,
-            .toolTip = c.toolTip,
-            .value = c.value,
-            .min = c.min,
-            .max = c.max,
-            .smallChange = c.smallChange,
-            .largeChange = c.largeChange,
-            .list = c.list,
-            .listIndex = c.listIndex,
-            .backColor = c.backColor,
-            .foreColor = c.foreColor,
-            .transparent = c.transparent,
-            .borderStyle = c.borderStyle,
-            .fontSize = c.fontSize,
-            .serif = c.serif,
-            .drawnFrom = c.drawnFrom,
-            .picture = c.picture};
+    Appearance appearance{.rect = PixelRectOf(c, twipsPerPixel)};
+    ShownFields(appearance) = ShownFields(c);
+    return appearance;
 }
 
 void SetColours(QWidget& widget, QPalette::ColorRole backRole, Colour back, QPalette::ColorRole foreRole, Colour fore) {

@@ -45,7 +45,7 @@ struct Appearance {
 // the rect, which the control holds in twips. Both name these alike, so the
 // control is compared in place, without a copy, on every tick.
 template <class T>
-auto ShownFields(const T& x) {
+auto ShownFields(T& x) {
     return std::tie(x.visible, x.enabled, x.caption, x.toolTip, x.value, x.min, x.max, x.smallChange, x.largeChange,
                     x.list, x.listIndex, x.backColor, x.foreColor, x.transparent, x.borderStyle, x.fontSize, x.serif,
                     x.drawnFrom, x.picture);

@@ -47,11 +47,6 @@ std::string PictureBlock(const Game& game, int mode, const std::string& chosen, 
     return pictures;
 }
 
-std::string ChosenEntry(const Control& list) {
-    const bool chosen = list.listIndex >= 0 && list.listIndex < static_cast<int>(list.list.size());
-    return chosen ? list.list[list.listIndex] : std::string();
-}
-
 // The names the album would read or write by; one that could reach
 // outside the game's folders is refused.
 std::optional<std::string> UnsafeName(const Game& game, int mode, const std::string& chosen) {
@@ -71,7 +66,7 @@ std::optional<std::vector<std::string>> ReadOrSay(Game& game, const std::string&
 
 bool WriteAlbum(Game& game, int mode) {
     const GameState& s = game.state;
-    const std::string chosen = ChosenEntry(game.form.LstIvent);
+    const std::string chosen = game.form.LstIvent.ChosenText();
     if (const auto name = UnsafeName(game, mode, chosen)) {
         game.Message("記憶絵の名前「" + *name + "」には、アルバムに使えない文字が含まれています。");
         return false;
@@ -106,7 +101,7 @@ void ComIvent_MouseUp(Game& game, int, int button) {
         game.Message("写真が無いと、アルバムは制作できません");
         return;
     }
-    const bool onePicture = !ChosenEntry(game.form.LstIvent).empty() && button == 2 && s.FacesPresent;
+    const bool onePicture = !game.form.LstIvent.ChosenText().empty() && button == 2 && s.FacesPresent;
     if (WriteAlbum(game, onePicture ? 1 : 0))
         game.Message("アルバムを制作しました。\r\n" + s.AppFolder + "の中を覗いてみて下さい");
 }

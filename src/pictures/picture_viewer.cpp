@@ -23,11 +23,10 @@ void LBlIvent_See(Game& game, const std::string& name) {
 }
 
 void LstIvent_Click(Game& game, int) {
-    const Control& list = game.form.LstIvent;
-    const bool chosen = list.listIndex >= 0 && list.listIndex < static_cast<int>(list.list.size());
-    if (!chosen || list.list[list.listIndex].empty() || !game.state.PicturesPresent) return;
+    const std::string name = game.form.LstIvent.ChosenText();
+    if (name.empty() || !game.state.PicturesPresent) return;
     game.form.PicPhoto.visible = true;
-    ShowPicture(game, list.list[list.listIndex]);
+    ShowPicture(game, name);
 }
 
 void PicPhoto_Click(Game& game, int) { game.form.PicPhoto.visible = false; }

@@ -37,6 +37,10 @@ struct Control {
     int min = 0, max = 0, smallChange = 1, largeChange = 1;
     std::vector<std::string> list;
     int listIndex = -1;
+    // The text of the chosen row; empty when no row is chosen.
+    std::string ChosenText() const {
+        return listIndex >= 0 && listIndex < static_cast<int>(list.size()) ? list[listIndex] : std::string();
+    }
     Colour backColor = kBlack;
     Colour foreColor = kWhite;
     bool transparent = false;  // a label drawn straight over what lies beneath

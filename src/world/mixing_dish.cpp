@@ -26,12 +26,12 @@ void PutIntoDish(Game& game) {
                      "追加された綺は、混ぜ皿で混ぜられて、世界の一部になります。");
     if (SpendPoints(game, 5)) return;
     Control& items = form.LstKan;
-    const bool chosen = items.listIndex >= 0 && items.listIndex < static_cast<int>(items.list.size());
-    if (!chosen || items.list[items.listIndex].empty()) {
+    const std::string item = items.ChosenText();
+    if (item.empty()) {
         game.Message("綺ノりすとカラ綺ヲえらんで");
         return;
     }
-    form.LstItem.list.push_back(items.list[items.listIndex]);
+    form.LstItem.list.push_back(item);
     items.list.erase(items.list.begin() + items.listIndex);
     // As a list box does when its chosen row goes: nothing stays chosen.
     items.listIndex = -1;

@@ -1,20 +1,19 @@
 #include "world/world_parts.h"
 
 #include <charconv>
+#include <limits>
 #include <sstream>
 
+#include "core/save_numbers.h"
 #include "ui/form.h"
 
 namespace qm {
 namespace {
 
-// The leading integer of a text after any blanks, or 0.
-int LeadingNumber(std::string_view text) {
-    const auto start = text.find_first_not_of(' ');
-    if (start == std::string_view::npos) return 0;
-    int value = 0;
-    std::from_chars(text.data() + start, text.data() + text.size(), value);
-    return value;
+// The rows come back from the save as text: they read as its numbers do,
+// and anything beyond an int as 0.
+int NumberOf(std::string_view text) {
+    return ReadSaveNumber(text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()).value_or(0);
 }
 
 std::string RowOf(const Control& list, std::size_t row) { return row < list.list.size() ? list.list[row] : ""; }
@@ -45,8 +44,8 @@ std::vector<WorldPart> WorldPartsOf(const Form& form) {
         std::istringstream counts(RowOf(form.LstWorldItem[2], row));
         std::string count;
         for (int& value : part.counts)
-            if (std::getline(counts, count, ' ')) value = LeadingNumber(count);
-        part.race = LeadingNumber(RowOf(form.LstWorldItem[3], row));
+            if (std::getline(counts, count, ' ')) value = NumberOf(count);
+        part.race = NumberOf(RowOf(form.LstWorldItem[3], row));
     }
     return parts;
 }
