@@ -43,7 +43,8 @@ struct Appearance {
 
 // What a control and its last shown appearance must agree on, apart from
 // the rect, which the control holds in twips. Both name these alike, so the
-// control is compared in place, without a copy, on every tick.
+// control is compared in place, without a copy, on every tick, and copied
+// by the same list when it changed.
 template <class T>
 auto ShownFields(T& x) {
     return std::tie(x.visible, x.enabled, x.caption, x.toolTip, x.value, x.min, x.max, x.smallChange, x.largeChange,
