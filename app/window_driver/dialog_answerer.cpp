@@ -1,0 +1,54 @@
+#include "dialog_answerer.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <iostream>
+
+#include "json.h"
+#include "real_input.h"
+
+namespace qm::window {
+namespace {
+
+// How long the window manager may take to map and focus a box.
+constexpr int kWindowManagerMs = 2000;
+
+// The game writes its line breaks as CR LF; the box shows them as LF.
+std::string GameText(const QString& shown) {
+    QString text = shown;
+    text.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+    return text.toStdString();
+}
+
+}  // namespace
+
+DialogAnswerer::DialogAnswerer(std::ostream& out) : out_(out) { qApp->installEventFilter(this); }
+
+bool DialogAnswerer::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Show || !watched->isWidgetType() || !static_cast<QWidget*>(watched)->isWindow())
+        return false;
+    if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+        // Answered from inside the box's event loop, once it has started.
+        QTimer::singleShot(0, box, [this, box] { Answer(*box); });
+    } else if (qobject_cast<QMenu*>(watched)) {
+        out_ << "Popup = " << headless::Json(watched->objectName().toStdString()) << "\n";
+    }
+    return false;
+}
+
+// A player reads the box once it is on screen and in front, then clicks OK.
+void DialogAnswerer::Answer(QMessageBox& box) {
+    (void)QTest::qWaitForWindowExposed(&box, kWindowManagerMs);
+    (void)QTest::qWaitForWindowActive(&box, kWindowManagerMs);
+    out_ << "MsgBox = " << headless::Json(GameText(box.text())) << "\n";
+    ClickAt(*box.windowHandle(), CentreOnScreen(*box.button(QMessageBox::Ok)));
+    if (!box.isVisible()) return;
+    std::cerr << "the message box stayed open after a click on its OK button\n";
+    box.done(QMessageBox::Ok);
+}
+
+}  // namespace qm::window
