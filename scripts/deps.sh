@@ -1,23 +1,25 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Quillmere needs that are not there yet; asks
 # for sudo only for that step and only when something is missing.
-#   scripts/deps.sh            what building, playing and testing need
-#   scripts/deps.sh --display  also Xvfb and ImageMagick, for screenshots
-#                              and the benchmarks
-#   scripts/deps.sh --audio    also a PulseAudio server and its tools, and
-#                              Xvfb, for the music check on a real sound
-#                              server (skipped without them)
+#   scripts/deps.sh            what building, playing and testing need,
+#                              the tests in the real window, screenshots and
+#                              the benchmarks too (Xvfb and the openbox
+#                              window manager)
+#   scripts/deps.sh --audio    also a PulseAudio server and its tools, for
+#                              the music check on a real sound server
+#                              (skipped without them)
 #   scripts/deps.sh --browser  also Chromium, for the check that the album
 #                              shows every picture (skipped without it)
-# The flags may be given together.
+# The flags may be given together; --display, which the display tools once
+# needed, is still taken and adds nothing.
 set -euo pipefail
 
-packages=(g++ cmake make libgtest-dev qt6-base-dev libgl-dev libsdl2-mixer-dev libasound2-dev
-  fonts-ipafont-mincho fonts-ipafont-gothic)
+packages=(g++ cmake make libgtest-dev qt6-base-dev libgl-dev libxcb1-dev libsdl2-mixer-dev libasound2-dev
+  fonts-ipafont-mincho fonts-ipafont-gothic xvfb xauth openbox)
 for flag in "$@"; do
   case "$flag" in
-    --display) packages+=(xvfb xauth imagemagick) ;;
-    --audio) packages+=(pulseaudio pulseaudio-utils xvfb xauth) ;;
+    --display) ;;
+    --audio) packages+=(pulseaudio pulseaudio-utils) ;;
     --browser) packages+=(chromium) ;;
     *)
       echo "unknown flag: $flag" >&2

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <iostream>
@@ -14,8 +15,10 @@
 namespace qm::window {
 namespace {
 
-// How long the window manager may take to map and focus a box.
+// How long the window manager may take to map and focus a box, and how
+// long the box then takes to paint itself.
 constexpr int kWindowManagerMs = 2000;
+constexpr int kPaintMs = 100;
 
 // The game writes its line breaks as CR LF; the box shows them as LF.
 std::string GameText(const QString& shown) {
@@ -26,7 +29,10 @@ std::string GameText(const QString& shown) {
 
 }  // namespace
 
-DialogAnswerer::DialogAnswerer(std::ostream& out) : out_(out) { qApp->installEventFilter(this); }
+DialogAnswerer::DialogAnswerer(std::ostream& out, std::optional<QDir> boxShots)
+    : out_(out), boxShots_(std::move(boxShots)) {
+    qApp->installEventFilter(this);
+}
 
 bool DialogAnswerer::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::Show || !watched->isWidgetType() || !static_cast<QWidget*>(watched)->isWindow())
@@ -44,11 +50,22 @@ bool DialogAnswerer::eventFilter(QObject* watched, QEvent* event) {
 void DialogAnswerer::Answer(QMessageBox& box) {
     (void)QTest::qWaitForWindowExposed(&box, kWindowManagerMs);
     (void)QTest::qWaitForWindowActive(&box, kWindowManagerMs);
+    if (boxShots_) Photograph(box);
     out_ << "MsgBox = " << headless::Json(GameText(box.text())) << "\n";
     ClickAt(*box.windowHandle(), CentreOnScreen(*box.button(QMessageBox::Ok)));
     if (!box.isVisible()) return;
     std::cerr << "the message box stayed open after a click on its OK button\n";
     box.done(QMessageBox::Ok);
+}
+
+// The screen where the box and the window behind it lie.
+void DialogAnswerer::Photograph(const QMessageBox& box) {
+    QTest::qWait(kPaintMs);
+    QRect area = box.frameGeometry();
+    if (const QWidget* behind = box.parentWidget()) area |= behind->window()->frameGeometry();
+    const QString file = boxShots_->filePath(QString("box-%1.png").arg(++boxesShot_));
+    if (!box.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(file))
+        std::cerr << "cannot write " << file.toStdString() << "\n";
 }
 
 }  // namespace qm::window

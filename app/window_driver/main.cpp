@@ -1,7 +1,8 @@
 // quillmere-window-driver GAME_DIR [SCRIPT]: plays a driver script (or
 // standard input) in the game's real window on an X display with a window
 // manager (tests/window/on_desktop.sh makes one), and prints what
-// quillmere-headless prints for it.
+// quillmere-headless prints for it. With QUILLMERE_BOX_SHOTS=FOLDER it
+// photographs each message box into that folder before answering it.
 
 #include <QApplication>
 #include <cstdlib>
@@ -29,6 +30,8 @@ int main(int argc, char** argv) {
     // a box that closes while no window shows (at start-up) must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    qm::window::WindowDriver driver(argv[1], std::cout);
+    std::optional<QDir> boxShots;
+    if (const QString folder = qEnvironmentVariable("QUILLMERE_BOX_SHOTS"); !folder.isEmpty()) boxShots = QDir(folder);
+    qm::window::WindowDriver driver(argv[1], std::cout, boxShots);
     return driver.RunFile(argc == 3 ? argv[2] : nullptr);
 }

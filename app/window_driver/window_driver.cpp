@@ -64,8 +64,8 @@ bool OnAScreen(QPoint point) { return QGuiApplication::screenAt(point) != nullpt
 
 }  // namespace
 
-WindowDriver::WindowDriver(const std::string& gameDir, std::ostream& out)
-    : ScriptDriver(gameDir, out), answerer_(out) {}
+WindowDriver::WindowDriver(const std::string& gameDir, std::ostream& out, std::optional<QDir> boxShots)
+    : ScriptDriver(gameDir, out), answerer_(out, std::move(boxShots)) {}
 
 WindowDriver::~WindowDriver() = default;
 

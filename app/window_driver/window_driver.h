@@ -6,6 +6,7 @@
 // the same script, and after every command each difference between the
 // window and the model as "Mirror = ...".
 
+#include <QDir>
 #include <QPoint>
 #include <QtGlobal>
 #include <memory>
@@ -28,7 +29,8 @@ namespace qm::window {
 
 class WindowDriver : public headless::ScriptDriver {
 public:
-    WindowDriver(const std::string& gameDir, std::ostream& out);
+    // boxShots: see DialogAnswerer.
+    WindowDriver(const std::string& gameDir, std::ostream& out, std::optional<QDir> boxShots = std::nullopt);
     ~WindowDriver() override;
 
     // Needs a QApplication on an X display.
