@@ -9,16 +9,23 @@ ChoiceList::ChoiceList(QWidget* parent) : QListWidget(parent) {
     // The game's lists clip long rows rather than scroll sideways.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTextElideMode(Qt::ElideNone);
-    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) emit rowChosen(row);
+    // A list that gets the focus makes its first row current without
+    // choosing it; only a change of the chosen row is the player's.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (const int row = ChosenRow(); row >= 0) emit rowChosen(row);
     });
 }
 
+int ChoiceList::ChosenRow() const {
+    const QModelIndexList chosen = selectionModel()->selectedIndexes();
+    return chosen.isEmpty() ? -1 : chosen.first().row();
+}
+
 void ChoiceList::mousePressEvent(QMouseEvent* event) {
-    const int before = currentRow();
+    const int before = ChosenRow();
     QListWidget::mousePressEvent(event);
     const bool sameRowAgain =
-        before >= 0 && currentRow() == before && indexAt(event->position().toPoint()).row() == before;
+        before >= 0 && ChosenRow() == before && indexAt(event->position().toPoint()).row() == before;
     if (sameRowAgain && event->button() == Qt::LeftButton) emit rowChosen(before);
 }
 

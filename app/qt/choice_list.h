@@ -1,7 +1,8 @@
 #pragma once
 // A list that reports every row the player chooses: a new row by mouse or
-// keyboard, and also the selected row when it is clicked again, which the
-// game treats as a choice of its own.
+// keyboard, and also the chosen row when it is clicked again, which the
+// game treats as a choice of its own. Only a choice is reported: the
+// current row that a list takes by itself when it gets the focus is not.
 
 #include <QListWidget>
 
@@ -17,6 +18,9 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    int ChosenRow() const;
 };
 
 }  // namespace qm::qt
