@@ -12,8 +12,8 @@
 #include <QTimer>
 
 #include "choice_list.h"
-#include "close_request.h"
 #include "click_label.h"
+#include "close_request.h"
 #include "control_widgets.h"
 #include "core/game.h"
 #include "core/lifecycle.h"
