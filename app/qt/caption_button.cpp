@@ -4,6 +4,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "focus_frame.h"
+
 namespace qm::qt {
 namespace {
 
@@ -27,7 +29,7 @@ void CaptionButton::paintEvent(QPaintEvent*) {
     face.icon = QIcon();
     painter.drawControl(QStyle::CE_PushButtonBevel, face);
     if (isChecked()) PaintPressed(painter);
-    if (hasFocus()) PaintFocus(painter);
+    if (hasFocus()) PaintFocusFrame(painter, rect(), palette());
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(CaptionArea(), Qt::AlignCenter, text());
 }
@@ -40,12 +42,6 @@ void CaptionButton::PaintPressed(QPainter& painter) const {
     painter.fillRect(rect().adjusted(1, 1, -1, -1), Mix(face, ink, 0.35));
     painter.setPen(QPen(ink, 2));
     painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
-}
-
-// Focus comes only by Tab, and the player must see where it went.
-void CaptionButton::PaintFocus(QPainter& painter) const {
-    painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DotLine));
-    painter.drawRect(QRectF(rect()).adjusted(3, 3, -3, -3));
 }
 
 }  // namespace qm::qt

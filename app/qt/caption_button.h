@@ -22,7 +22,6 @@ protected:
 
 private:
     void PaintPressed(QPainter& painter) const;
-    void PaintFocus(QPainter& painter) const;
 };
 
 }  // namespace qm::qt

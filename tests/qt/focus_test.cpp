@@ -26,6 +26,7 @@ TEST_F(QtWindowFocus, AFreshWindowChoosesNoGameLength) {
     Press(Qt::Key_Tab);
     EXPECT_EQ(&modes, QApplication::focusWidget());
     EXPECT_EQ(-1, form.CountMaxLst.listIndex);
+    EXPECT_EQ(-1, modes.currentRow());
     EXPECT_TRUE(modes.selectedItems().isEmpty());
 
     ClickOn(Widget("ComStt"));
@@ -43,6 +44,18 @@ TEST_F(QtWindowFocus, OnlyThePlayersClickOrKeyChoosesARow) {
     Press(Qt::Key_Tab);
     Press(Qt::Key_Down);
     EXPECT_EQ(3, form.CountMaxLst.listIndex);
+}
+
+// Tab shows that the list has the focus, though no row is current.
+TEST_F(QtWindowFocus, AFocusedListShowsItWithoutARow) {
+    ShowActive();
+    auto& modes = Widget<QListWidget>("CountMaxLst");
+    const QImage unfocused = modes.grab().toImage();
+    Press(Qt::Key_Tab);
+    ASSERT_EQ(&modes, QApplication::focusWidget());
+    EXPECT_NE(unfocused, modes.grab().toImage());
+    Press(Qt::Key_Down);
+    EXPECT_EQ(0, form.CountMaxLst.listIndex);  // the arrow keys start from the top
 }
 
 // The last button clicked must not take the next Space: not "Start" once
