@@ -10,6 +10,12 @@
 #                              server (skipped without them)
 #   scripts/deps.sh --browser  also Chromium, for the check that the album
 #                              shows every picture (skipped without it)
+#   scripts/deps.sh --package  also what building the Debian package needs
+#   scripts/deps.sh --package-test
+#                              also what the check of the package needs:
+#                              lintian, the desktop entry's and metainfo's
+#                              validators, and a display with a window
+#                              manager to play it on (skipped without them)
 # The flags may be given together.
 set -euo pipefail
 
@@ -20,6 +26,10 @@ for flag in "$@"; do
     --display) packages+=(xvfb xauth imagemagick openbox xdotool x11-utils) ;;
     --audio) packages+=(pulseaudio pulseaudio-utils xvfb xauth) ;;
     --browser) packages+=(chromium) ;;
+    --package) packages+=(dpkg-dev file) ;;
+    --package-test)
+      packages+=(dpkg-dev file lintian desktop-file-utils appstream xvfb xauth imagemagick openbox xdotool x11-utils)
+      ;;
     *)
       echo "unknown flag: $flag" >&2
       exit 2
