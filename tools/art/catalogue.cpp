@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "memory.h"
 #include "portrait.h"
@@ -31,20 +32,35 @@ void AddScenes(std::vector<PictureJob>& jobs) {
     }
 }
 
-// Every set of three different fairies, digits ascending, and each farewell.
+// A picture missing from the table is left black, which WriteAll refuses.
 void AddMemories(std::vector<PictureJob>& jobs) {
-    for (int a = 0; a < kFairyCount; ++a)
-        for (int b = a + 1; b < kFairyCount; ++b)
-            for (int c = b + 1; c < kFairyCount; ++c) {
-                const QString trio = QString::number(a) + QString::number(b) + QString::number(c);
-                jobs.push_back({"img/" + trio + ".png", kMemorySize, [trio](QPainter& p) { DrawTrioMemory(p, trio); }});
-            }
-    for (int f = 0; f < kFairyCount; ++f)
-        jobs.push_back(
-            {"img/end" + QString::number(f) + ".png", kMemorySize, [f](QPainter& p) { DrawFarewell(p, f); }});
+    for (const QString& name : MemoryNames())
+        jobs.push_back({"img/" + name + ".png", kMemorySize, [name](QPainter& p) {
+                            if (const MemoryPlan* plan = FindPlan(name)) DrawMemory(p, *plan);
+                        }});
+}
+
+// What is wrong with the memory table, or an empty string.
+QString MemoryTableProblem() {
+    const MemoryTable& table = ShippedMemoryTable();
+    if (!table.error.isEmpty()) return "memories.txt: " + table.error;
+    for (const QString& name : MemoryNames())
+        if (!FindPlan(name)) return "memories.txt: no picture " + name;
+    if (table.plans.size() != size_t(MemoryNames().size())) return "memories.txt: a picture the game has no event for";
+    return {};
 }
 
 }  // namespace
+
+QStringList MemoryNames() {
+    QStringList names;
+    for (int a = 0; a < kFairyCount; ++a)
+        for (int b = a + 1; b < kFairyCount; ++b)
+            for (int c = b + 1; c < kFairyCount; ++c)
+                names << QString::number(a) + QString::number(b) + QString::number(c);
+    for (int f = 0; f < kFairyCount; ++f) names << "end" + QString::number(f);
+    return names;
+}
 
 std::vector<PictureJob> Catalogue() {
     std::vector<PictureJob> jobs;
@@ -67,15 +83,20 @@ QImage Render(const PictureJob& job) {
     return image;
 }
 
-QString WriteAll(const QString& gameFolder) {
+QString WriteAll(const QString& gameFolder, const QStringList& only) {
+    if (const QString problem = MemoryTableProblem(); !problem.isEmpty() && only.isEmpty()) return problem;
+    if (!ShippedMemoryTable().error.isEmpty()) return "memories.txt: " + ShippedMemoryTable().error;
     const QDir root(gameFolder);
     for (const char* folder : {"img", "face"})
         if (!root.mkpath(folder)) return "cannot make " + root.filePath(folder);
     // Lighter compression: files a tenth larger, written in two thirds of the time.
     constexpr int kPngQuality = 60;
-    for (const PictureJob& job : Catalogue())
+    for (const PictureJob& job : Catalogue()) {
+        if (!only.isEmpty() && !only.contains(QFileInfo(job.path).completeBaseName())) continue;
         if (!Render(job).save(root.filePath(job.path), "PNG", kPngQuality))
             return "cannot write " + root.filePath(job.path);
+    }
+    if (!only.isEmpty()) return {};
     // Last, so that a folder is only marked once all its pictures are there.
     for (const char* marker : {"img/dmy", "face/dmy"}) {
         QFile file(root.filePath(marker));

@@ -19,7 +19,7 @@ struct Note {
 struct Voice {
     std::string name;
     double gain = 1;
-    double ring = 0;  // beats a note keeps sounding after its written end
+    double ring = 0;              // beats a note keeps sounding after its written end
     std::string tone = "string";  // the timbre's name (timbre.h)
     std::vector<Note> notes;
 };

@@ -31,8 +31,8 @@ struct Oscillator {
     double fading = 1, fadeStep;
 };
 
-void AddTone(std::vector<double>& mix, const Timbre& timbre, double frequency, double gain, size_t first,
-             size_t length, int sampleRate) {
+void AddTone(std::vector<double>& mix, const Timbre& timbre, double frequency, double gain, size_t first, size_t length,
+             int sampleRate) {
     const double decay = DecaySeconds(timbre, frequency);
     const double duration = double(length) / sampleRate;
     std::vector<Oscillator> partials;
@@ -49,11 +49,10 @@ void AddTone(std::vector<double>& mix, const Timbre& timbre, double frequency, d
         const double envelope =
             SmoothStep(t / timbre.attackSeconds) * SmoothStep((duration - t) / timbre.releaseSeconds);
         // With vibrato the phase wavers, so it is worked out afresh.
-        const double phase = timbre.vibrato == 0
-                                 ? 0
-                                 : 2 * std::numbers::pi * frequency *
-                                       (t + timbre.vibrato / (2 * std::numbers::pi * kVibratoHz) *
-                                                std::sin(2 * std::numbers::pi * kVibratoHz * t));
+        const double phase = timbre.vibrato == 0 ? 0
+                                                 : 2 * std::numbers::pi * frequency *
+                                                       (t + timbre.vibrato / (2 * std::numbers::pi * kVibratoHz) *
+                                                                std::sin(2 * std::numbers::pi * kVibratoHz * t));
         double sample = 0;
         for (Oscillator& o : partials) {
             const double sine = timbre.vibrato == 0 ? o.turn.imag() : std::sin(phase * o.multiple);

@@ -3,8 +3,6 @@
 
 #include "synth.h"
 
-#include "sound_measures.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +10,8 @@
 #include <complex>
 #include <cstdlib>
 #include <sstream>
+
+#include "sound_measures.h"
 
 namespace qm::bgm {
 namespace {
@@ -68,8 +68,7 @@ TEST(SynthTest, VoicesKeepTheirGainsAndRestsAreSilent) {
 }
 
 TEST(SynthTest, DynamicsScaleTheirNotes) {
-    const std::vector<std::int16_t> samples =
-        RenderText("tempo 60\nvoice a 1 ring 0\nA4 1 - 1\ndynamic p\nA4 1 - 1\n");
+    const std::vector<std::int16_t> samples = RenderText("tempo 60\nvoice a 1 ring 0\nA4 1 - 1\ndynamic p\nA4 1 - 1\n");
     EXPECT_NEAR(double(Loudest(samples, 2, 3)) / Loudest(samples, 0, 1), DynamicLevel("p"), 0.01);
 }
 
