@@ -40,16 +40,6 @@ void AddMemories(std::vector<PictureJob>& jobs) {
                         }});
 }
 
-// What is wrong with the memory table, or an empty string.
-QString MemoryTableProblem() {
-    const MemoryTable& table = ShippedMemoryTable();
-    if (!table.error.isEmpty()) return "memories.txt: " + table.error;
-    for (const QString& name : MemoryNames())
-        if (!FindPlan(name)) return "memories.txt: no picture " + name;
-    if (table.plans.size() != size_t(MemoryNames().size())) return "memories.txt: a picture the game has no event for";
-    return {};
-}
-
 }  // namespace
 
 QStringList MemoryNames() {
@@ -60,6 +50,17 @@ QStringList MemoryNames() {
                 names << QString::number(a) + QString::number(b) + QString::number(c);
     for (int f = 0; f < kFairyCount; ++f) names << "end" + QString::number(f);
     return names;
+}
+
+QString MemoryTableProblem(const MemoryTable& table) {
+    if (!table.error.isEmpty()) return "memories.txt: " + table.error;
+    QStringList names;
+    for (const MemoryPlan& plan : table.plans) names << plan.name;
+    for (const QString& name : MemoryNames())
+        if (!names.contains(name)) return "memories.txt: no picture " + name;
+    for (const QString& name : names)
+        if (!MemoryNames().contains(name)) return "memories.txt: no event shows a picture " + name;
+    return {};
 }
 
 std::vector<PictureJob> Catalogue() {
@@ -84,8 +85,10 @@ QImage Render(const PictureJob& job) {
 }
 
 QString WriteAll(const QString& gameFolder, const QStringList& only) {
-    if (const QString problem = MemoryTableProblem(); !problem.isEmpty() && only.isEmpty()) return problem;
-    if (!ShippedMemoryTable().error.isEmpty()) return "memories.txt: " + ShippedMemoryTable().error;
+    // While drawing a few pictures, the table need not be complete yet.
+    const MemoryTable& table = ShippedMemoryTable();
+    if (const QString problem = MemoryTableProblem(table); !problem.isEmpty() && only.isEmpty()) return problem;
+    if (!table.error.isEmpty()) return "memories.txt: " + table.error;
     const QDir root(gameFolder);
     for (const char* folder : {"img", "face"})
         if (!root.mkpath(folder)) return "cannot make " + root.filePath(folder);

@@ -9,6 +9,8 @@
 #include <functional>
 #include <vector>
 
+#include "memory_table.h"
+
 namespace qm::art {
 
 struct PictureJob {
@@ -22,6 +24,10 @@ std::vector<PictureJob> Catalogue();
 // The names of the memory pictures: every set of three different fairies,
 // digits ascending ("012" ... "567"), then each farewell ("end0" ... "end7").
 QStringList MemoryNames();
+
+// What keeps a memory table from drawing the memory pictures: its own error,
+// a picture it lacks, or one no event awards; or an empty string.
+QString MemoryTableProblem(const MemoryTable& table);
 
 QImage Render(const PictureJob& job);
 

@@ -36,7 +36,7 @@ void OpenEye(QPainter& p, QPointF c, double side, double s, const QColor& iris, 
     visible.addPolygon(QPolygonF({lidLine.elementAt(0), lidLine.elementAt(1), c + QPointF(side * (rx + 1), ry + 1),
                                   c + QPointF(-side * (rx + 1), ry + 1)}));
     p.save();
-    p.setClipPath(visible);
+    p.setClipPath(visible, Qt::IntersectClip);
     QLinearGradient gradient(c + QPointF(0, -ry), c + QPointF(0, ry));
     gradient.setColorAt(0, iris.darker(260));
     gradient.setColorAt(1, iris.lighter(135));
@@ -188,7 +188,7 @@ void OpenMouth(QPainter& p, QPointF c, double width, double depth) {
     p.setBrush(kMouth);
     p.drawPath(mouth);
     p.save();
-    p.setClipPath(mouth);
+    p.setClipPath(mouth, Qt::IntersectClip);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xf08a96));
     p.drawEllipse(c + QPointF(0, depth * 0.95), width * 0.55, depth * 0.4);

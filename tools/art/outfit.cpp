@@ -102,7 +102,7 @@ void Star(QPainter& p, QPointF c, double r, const QColor& colour) {
 
 void FeatherRows(QPainter& p, const Fairy& f, const QPainterPath& cloak) {
     p.save();
-    p.setClipPath(cloak);
+    p.setClipPath(cloak, Qt::IntersectClip);
     p.setBrush(Qt::NoBrush);
     for (int row = 0; row < 6; ++row) {
         const double y = 46 + row * 14;
@@ -226,7 +226,7 @@ void DrawOutfit(QPainter& p, const Fairy& fairy) {
             return;
         case Outfit::WaveDress:
             p.save();
-            p.setClipPath(garment);
+            p.setClipPath(garment, Qt::IntersectClip);
             p.setPen(QPen(WithAlpha(Qt::white, 170), 1.6));
             p.setBrush(Qt::NoBrush);
             for (double x = -36; x < 36; x += 12) p.drawArc(QRectF(x, 70, 12, 8), 0, 180 * 16);
@@ -315,7 +315,7 @@ void DrawOutfitOverlay(QPainter& p, const Fairy& fairy) {
     for (const QPainterPath& part : {end, wrap}) {
         FillSoft(p, part, scarf, fairy.hairShade, 1.2);
         p.save();
-        p.setClipPath(part);
+        p.setClipPath(part, Qt::IntersectClip);
         for (int i = 0; i < 12; ++i) Star(p, QPointF(-14 + (i * 7) % 30, 30 + i * 4.2), 2.4, fairy.accent);
         p.restore();
     }

@@ -267,7 +267,9 @@ void LunchBasket(QPainter& p, QRandomGenerator& rng) {
     p.drawArc(QRectF(-22, -40, 44, 36), 20 * 16, 140 * 16);  // the handle, folded back
 }
 
+// A sweet in a twist of paper, glowing a little: a treasure worth trading.
 void Candy(QPainter& p, QRandomGenerator&) {
+    Glow(p, QPointF(0, 0), 16, QColor(255, 200, 230, 140));
     for (double side : {-1.0, 1.0}) {
         QPainterPath twist(QPointF(side * 5, 0));
         twist.lineTo(side * 12, -5);

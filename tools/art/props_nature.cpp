@@ -188,7 +188,7 @@ void MossyStone(QPainter& p, QRandomGenerator& rng) {
     stone.closeSubpath();
     FillSoft(p, stone, QColor(0x9aa0a0), QColor(0x5a6064), 1.3);
     p.save();
-    p.setClipPath(stone);
+    p.setClipPath(stone, Qt::IntersectClip);
     FillSoft(p, EllipsePath(QPointF(0, -40), 44, 20), QColor(0x8ac860), QColor(0x4a8a3a), 0);
     for (int i = 0; i < 18; ++i) {
         const QPointF tuft(Between(rng, -36, 36), Between(rng, -42, -20));

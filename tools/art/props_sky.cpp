@@ -181,6 +181,20 @@ void DawnGlow(QPainter& p, QRandomGenerator&) {
     p.restore();
 }
 
+// The seven stars of the Big Dipper, joined, and from the two at the end of
+// its bowl a faint line on to the pole star, at the origin.
+void BigDipper(QPainter& p, QRandomGenerator&) {
+    const QPointF stars[] = {{-150, 90}, {-118, 70}, {-92, 62}, {-64, 58}, {-52, 84}, {-20, 80}, {-14, 52}};
+    p.setPen(QPen(QColor(220, 230, 255, 140), 1.1));
+    for (int i = 0; i + 1 < 7; ++i) p.drawLine(stars[i], stars[i + 1]);
+    p.drawLine(stars[3], stars[6]);
+    p.setPen(QPen(QColor(220, 230, 255, 90), 1, Qt::DashLine));
+    p.drawLine(stars[5], QPointF(0, 0));
+    for (const QPointF& star : stars) Sparkle(p, star, 4, QColor(0xfffbe8));
+    Glow(p, QPointF(0, 0), 18, QColor(255, 250, 220, 160));
+    Sparkle(p, QPointF(0, 0), 6.5, QColor(0xfffbe8));
+}
+
 // A small bluish star, and below it, where the water is, its reflection.
 void BlueStar(QPainter& p, QRandomGenerator&) {
     Glow(p, QPointF(0, 0), 14, QColor(170, 200, 255, 170));
@@ -220,6 +234,7 @@ std::vector<PropPainter> SkyProps() {
         {"eclipse", Eclipse},
         {"sunbeam", Sunbeam},
         {"bird-constellation", BirdConstellation},
+        {"big-dipper", BigDipper},
         {"dawn-glow", DawnGlow},
         {"blue-star", BlueStar},
         {"blue-star-reflection", BlueStarReflection},

@@ -434,6 +434,43 @@ void ShinyButton(QPainter& p, QRandomGenerator&) {
     Sparkle(p, QPointF(3, -4), 4, QColor(0xffffff));
 }
 
+// A tune in the air: notes drifting up to the right.
+void Tune(QPainter& p, QRandomGenerator& rng) {
+    for (int i = 0; i < 5; ++i) {
+        const QPointF at(i * 22 - 44 + rng.bounded(6), -i * 8 + rng.bounded(10));
+        const QColor ink = i % 2 ? QColor(0x8a5ab0) : QColor(0xd05a8a);
+        p.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(at + QPointF(3.4, 0), at + QPointF(3.4, -12));
+        p.drawLine(at + QPointF(3.4, -12), at + QPointF(8, -9));
+        p.setPen(Qt::NoPen);
+        p.setBrush(ink);
+        p.drawEllipse(at, 3.6, 2.6);
+    }
+}
+
+// A little hoard of shiny things: buttons, glass beads and a key.
+void Hoard(QPainter& p, QRandomGenerator& rng) {
+    p.setPen(QPen(QColor(0xd8b050), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(2, -2), QPointF(12, -2));
+    p.drawLine(QPointF(10, -2), QPointF(10, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(-1, -2), 3, 3);
+    const QColor beads[] = {QColor(0x9ad8ff), QColor(0xff9ac0), QColor(0xb8f0a0)};
+    for (int i = 0; i < 5; ++i) {
+        const QPointF at(-14 + i * 6 + rng.bounded(3), 3 + rng.bounded(3));
+        if (i % 2) {
+            p.save();
+            p.translate(at);
+            p.scale(0.7, 0.7);
+            ShinyButton(p, rng);
+            p.restore();
+        } else {
+            FillSoft(p, EllipsePath(at, 2.2, 2.2), beads[i / 2].lighter(115), beads[i / 2], 0.6);
+        }
+    }
+    Sparkle(p, QPointF(-6, -4), 3, QColor(0xffffff));
+}
+
 // Small townsfolk in the distance, edging closer: round little figures in
 // soft colours, facing us.
 void Townsfolk(QPainter& p, QRandomGenerator& rng) {
@@ -557,6 +594,8 @@ std::vector<PropPainter> ThingProps() {
         {"ribbon", Ribbon},
         {"clock-tower", ClockTower},
         {"shiny-button", ShinyButton},
+        {"tune", Tune},
+        {"hoard", Hoard},
         {"townsfolk", Townsfolk},
         {"dragon-horns", DragonHorns},
         {"bitten-shadow", BittenShadow},

@@ -31,9 +31,9 @@ const Sky kMoonlight{QColor(0x0c1230),
                      20,
                      QColor(8, 12, 40, 165),
                      110};
-const Sky kLastAfternoon{QColor(0xb4c0e4),           QColor(0xf4d0b8), QColor(0xffe6c4),
-                         QColor(255, 230, 190, 200), {160, 232},       24,
-                         QColor(240, 180, 120, 40)};
+const Sky kLastMorning{QColor(0xb8cced),           QColor(0xe6e8f0), QColor(0xfff2dc),
+                       QColor(255, 244, 220, 190), {520, 226},       22,
+                       QColor(230, 236, 250, 30)};
 const Sky kGlade{QColor(0xdcefd0), QColor(0xeaf4d8), QColor(0xf6f0d0), QColor(255, 250, 220, 160), {470, 40}, 24,
                  Qt::transparent};
 
@@ -154,7 +154,7 @@ void TownScene(QPainter& p, QRandomGenerator& rng, const Sky& sky) {
     PaintMotes(p, rng, 12, {20, 300, 600, 60}, {QColor(0xffd27a)});
 }
 
-// The last day: the home meadow late in the afternoon, its colours fading
+// The last day: the home meadow on a still, pale morning, its colours fading
 // at the edges into a page's blank margin, and one black feather in the air.
 void LastDayScene(QPainter& p, QRandomGenerator& rng, const Sky& sky) {
     GameScene(p, rng, sky);
@@ -190,7 +190,7 @@ const SceneInfo& Info(Scene scene) {
         {"sunset", kSunsetLight, PaintSunsetHill},
         {"river", kRiverLight, PaintRiver},
         {"dawn", kBeforeDawn, PaintDawnHill},
-        {"lastday", kLastAfternoon, LastDayScene},
+        {"lastday", kLastMorning, LastDayScene},
     };
     return scenes[int(scene)];
 }

@@ -206,7 +206,7 @@ void PaintRiver(QPainter& p, QRandomGenerator& rng, const Sky& sky) {
     p.setBrush(water);
     p.drawPath(river);
     p.save();
-    p.setClipPath(river);
+    p.setClipPath(river, Qt::IntersectClip);
     for (int i = 0; i < 60; ++i) {
         const double depth = rng.generateDouble();
         const QPointF at(150 + rng.bounded(410), 250 + 230 * depth * depth);
