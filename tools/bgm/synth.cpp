@@ -26,10 +26,15 @@ double SmoothStep(double x) {
 // One partial as it sounds: a point turning on the unit circle, read as
 // its sine, and its fading; each steps on by a multiplication per sample.
 struct Oscillator {
-    double multiple, amplitude;
+    double radians;  // its turn per sample, at the note's own pitch
+    double amplitude;
     std::complex<double> turn = 1, step;
     double fading = 1, fadeStep;
 };
+
+// Samples between two settings of a vibrato's pitch: 1.5 ms, far quicker
+// than the wavering itself.
+constexpr size_t kVibratoStride = 32;
 
 void AddTone(std::vector<double>& mix, const Timbre& timbre, double frequency, double gain, size_t first, size_t length,
              int sampleRate) {
@@ -40,23 +45,22 @@ void AddTone(std::vector<double>& mix, const Timbre& timbre, double frequency, d
         // A partial above what the sample rate can hold would fold back as
         // a wrong, lower note.
         if (frequency * p.multiple >= 0.45 * sampleRate) continue;
-        partials.push_back({p.multiple, p.amplitude, 1,
-                            std::polar(1.0, 2 * std::numbers::pi * frequency * p.multiple / sampleRate), 1,
+        const double radians = 2 * std::numbers::pi * frequency * p.multiple / sampleRate;
+        partials.push_back({radians, p.amplitude, 1, std::polar(1.0, radians), 1,
                             decay > 0 ? std::exp(-p.fade / (decay * sampleRate)) : 1});
     }
     for (size_t i = 0; i < length && first + i < mix.size(); ++i) {
         const double t = double(i) / sampleRate;
         const double envelope =
             SmoothStep(t / timbre.attackSeconds) * SmoothStep((duration - t) / timbre.releaseSeconds);
-        // With vibrato the phase wavers, so it is worked out afresh.
-        const double phase = timbre.vibrato == 0 ? 0
-                                                 : 2 * std::numbers::pi * frequency *
-                                                       (t + timbre.vibrato / (2 * std::numbers::pi * kVibratoHz) *
-                                                                std::sin(2 * std::numbers::pi * kVibratoHz * t));
+        // A vibrato bends the pitch up and down a little, five times a second.
+        if (timbre.vibrato > 0 && i % kVibratoStride == 0) {
+            const double bend = 1 + timbre.vibrato * std::cos(2 * std::numbers::pi * kVibratoHz * t);
+            for (Oscillator& o : partials) o.step = std::polar(1.0, o.radians * bend);
+        }
         double sample = 0;
         for (Oscillator& o : partials) {
-            const double sine = timbre.vibrato == 0 ? o.turn.imag() : std::sin(phase * o.multiple);
-            sample += o.amplitude * o.fading * sine;
+            sample += o.amplitude * o.fading * o.turn.imag();
             o.turn *= o.step;
             o.fading *= o.fadeStep;
         }
