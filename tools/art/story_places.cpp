@@ -96,7 +96,7 @@ void PaintSnowHill(QPainter& p, QRandomGenerator& rng, const Sky& sky) {
     PaintClouds(p, rng, 6, {20, 30, 600, 110}, QColor(255, 255, 255, 90));
     PaintRidge(p, rng, 270, 20, Far(QColor(0xeef2fa), sky, 0.3), Far(QColor(0xc4cde0), sky, 0.2));
     // The first light is low: the near slope still lies in blue shadow.
-    PaintHomeHill(p, QColor(0xfdfdff), QColor(0x6a78a4), QColor(0xdbe3f0), QColor(0x4d7f6e), QColor(0x5a4438));
+    PaintHomeHill(p, QColor(0xeef2fa), QColor(0x5a6894), QColor(0xd0daea), QColor(0x4d7f6e), QColor(0x5a4438));
     SnowOnTree(p, kHillTop, 130);
     // The fresh snow glitters where the first light touches it.
     for (int i = 0; i < 18; ++i)
