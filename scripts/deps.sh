@@ -2,9 +2,10 @@
 # Installs the Debian packages Quillmere needs that are not there yet; asks
 # for sudo only for that step and only when something is missing.
 #   scripts/deps.sh            what building, playing and testing need
-#   scripts/deps.sh --display  also Xvfb, ImageMagick and sox, for
-#                              screenshots, the benchmarks, the contact sheet
-#                              of the memory pictures and the music's figures
+#   scripts/deps.sh --display  also Xvfb, ImageMagick, sox, openbox, xdotool
+#                              and the X utilities, for screenshots, the
+#                              benchmarks, the contact sheet of the memory
+#                              pictures and the music's figures
 #   scripts/deps.sh --audio    also a PulseAudio server and its tools, and
 #                              Xvfb, for the music check on a real sound
 #                              server (skipped without them)
@@ -19,11 +20,11 @@
 # The flags may be given together.
 set -euo pipefail
 
-packages=(g++ cmake make libgtest-dev qt6-base-dev libgl-dev libsdl2-mixer-dev libasound2-dev
+packages=(g++ cmake make libgtest-dev qt6-base-dev libgl-dev libxcb1-dev libsdl2-mixer-dev libasound2-dev
   fonts-ipafont-mincho fonts-ipafont-gothic)
 for flag in "$@"; do
   case "$flag" in
-    --display) packages+=(xvfb xauth imagemagick sox) ;;
+    --display) packages+=(xvfb xauth imagemagick sox openbox xdotool x11-utils) ;;
     --audio) packages+=(pulseaudio pulseaudio-utils xvfb xauth) ;;
     --browser) packages+=(chromium) ;;
     --package) packages+=(dpkg-dev file) ;;

@@ -16,8 +16,9 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Scenario {
-    std::string game;      // from the line "# game: NAME"
-    std::string expected;  // the "#> " lines, in order
+    std::string game;        // from the line "# game: NAME"
+    std::string windowOnly;  // from "# window only: REASON": the headless driver skips it
+    std::string expected;    // the "#> " lines, in order
 };
 
 Scenario Parse(const fs::path& file) {
@@ -25,6 +26,7 @@ Scenario Parse(const fs::path& file) {
     Scenario scenario;
     for (std::string line; std::getline(in, line);) {
         if (line.starts_with("# game: ")) scenario.game = line.substr(8);
+        if (line.starts_with("# window only: ")) scenario.windowOnly = line.substr(15);
         if (line == "#>") scenario.expected += "\n";
         if (line.starts_with("#> ")) scenario.expected += line.substr(3) + "\n";
     }
@@ -72,6 +74,7 @@ TEST_P(ScenarioTest, PrintsWhatItExpects) {
     const fs::path file = fs::path(SCENARIO_DIR) / (GetParam() + ".scn");
     const Scenario scenario = Parse(file);
     ASSERT_FALSE(scenario.game.empty()) << file << " names no game (# game: NAME)";
+    if (!scenario.windowOnly.empty()) GTEST_SKIP() << "window only: " << scenario.windowOnly;
     const qm::testing::TempFolder temp;
     const fs::path game = CopyOfGame(scenario.game, temp.path());
 

@@ -13,6 +13,7 @@
 #include "music_plugin_loader.h"
 #include "qt_ports.h"
 #include "qt_storage.h"
+#include "termination_signals.h"
 #include "text_pacing_probe.h"
 #include "window_icon.h"
 
@@ -53,11 +54,19 @@ int main(int argc, char** argv) {
                   QCoreApplication::applicationDirPath().toStdString());
 
     qm::qt::MainWindow window(game, pictures);
+    screen.FrameOf(&window);
     window.Attach(dialogs);
+    qm::qt::CloseOnTerminationSignals(window);
     window.Call(qm::Form_Load);
     if (game.exitCode) return *game.exitCode;
     qm::qt::ReportFirstPaintIfAsked(*window.findChild<QWidget*>("PicStt"));
     qm::qt::MeasureTextPacingIfAsked(window);
     window.show();
-    return QApplication::exec();
+    const int exitCode = QApplication::exec();
+    // The game's unload has written all it keeps and closed its music. What
+    // is left is memory and the sound device, which the system takes back
+    // at once; SDL's own closing of the device waits on the sound server
+    // for up to half a second after the window has gone.
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
 }

@@ -46,6 +46,11 @@ public:
     virtual int WidthTwips() const = 0;
     virtual int HeightTwips() const = 0;
     virtual double TwipsPerPixel() const = 0;
+    // The largest window the screen has room for, without the panels that
+    // the desktop keeps for itself and without the window's own frame. A
+    // screen that knows of neither offers all of itself.
+    virtual int AvailableWidthTwips() const { return WidthTwips(); }
+    virtual int AvailableHeightTwips() const { return HeightTwips(); }
 };
 
 // Where the one random generator gets its seed at start-up.
