@@ -12,11 +12,9 @@ cd "$root"
 [[ -f build/CMakeCache.txt ]] || cmake --preset default >/dev/null
 cmake --build --preset default --target quillmere game_data sound-check >/dev/null
 
-work=$(mktemp -d)
-export XDG_RUNTIME_DIR=$work
 source tests/music/null_sink.sh
-trap 'stop_null_sink; rm -rf "$work"' EXIT
-start_null_sink "$work/pulse"
+start_null_sink_in_temp
+work=$NULL_SINK_TEMP
 cp -r build/game "$work/silent"
 rm -f "$work/silent/bgm.wav"
 cp -r build/game "$work/music"

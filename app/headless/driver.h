@@ -3,6 +3,7 @@
 // commands, one per line, and prints what the player would see and what
 // the test asks to be shown.
 
+#include "player_storage.h"
 #include "script_driver.h"
 
 namespace qm::headless {
@@ -24,9 +25,11 @@ private:
     void Resize(int heightTwips) override;
     Dialogs& DialogsPort() override { return dialogs_; }
     Pictures& PicturesPort() override { return pictures_; }
+    Storage& StoragePort() override { return storage_; }
 
     PrintedDialogs dialogs_;
     HeaderPictures pictures_;
+    PlayerStorage storage_;
 };
 
 }  // namespace qm::headless

@@ -63,7 +63,7 @@ std::optional<int> ScriptDriver::RunLine(std::string line, int number, std::ostr
     if (words.empty() || words[0].starts_with('#')) return std::nullopt;
     try {
         Execute(words);
-        if (words[0] != "show") AfterCommand();
+        if (words[0] != "show") AfterCommand(number);
     } catch (const ScriptError& e) {
         err << "error: line " << number << ": " << e.what() << "\n";
         return 2;
@@ -117,7 +117,7 @@ void ScriptDriver::Execute(const Words& w) {
 
 void ScriptDriver::LoadCommand(const Words&) {
     if (game_) throw ScriptError("the program is already running");
-    game_ = std::make_unique<Game>(Ports{DialogsPort(), PicturesPort(), audio_, screen_, clock_}, gameDir_);
+    game_ = std::make_unique<Game>(Ports{DialogsPort(), PicturesPort(), audio_, screen_, clock_, StoragePort()}, gameDir_);
     Start();
 }
 

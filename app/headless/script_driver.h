@@ -61,13 +61,14 @@ protected:
     virtual void Resize(int heightTwips) = 0;
     virtual Dialogs& DialogsPort() = 0;
     virtual Pictures& PicturesPort() = 0;
+    virtual Storage& StoragePort() = 0;
 
     // Commands and properties that only one driver knows: false, or
     // nothing, for those it does not.
     virtual bool ExtraCommand(const Words&) { return false; }
     virtual std::optional<std::string> ExtraProperty(const Control&, const std::string&) { return std::nullopt; }
-    // Runs after every command but show.
-    virtual void AfterCommand() {}
+    // Runs after every command but show; `number` is its line's.
+    virtual void AfterCommand(int /*number*/) {}
 
     Game& Running();
     Control& Find(const std::string& ref);

@@ -1,7 +1,9 @@
 #pragma once
 // A list that reports every row the player chooses: a new row by mouse or
-// keyboard, and also the selected row when it is clicked again, which the
-// game treats as a choice of its own.
+// keyboard, and also the chosen row when it is clicked again, which the
+// game treats as a choice of its own. Only a choice is reported, and a list
+// that gets the focus makes no row its own: its current row stays the
+// chosen one, or none.
 
 #include <QListWidget>
 
@@ -16,7 +18,13 @@ signals:
     void rowChosen(int row);
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int ChosenRow() const;
 };
 
 }  // namespace qm::qt

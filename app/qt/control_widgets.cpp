@@ -1,9 +1,9 @@
 #include "control_widgets.h"
 
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollBar>
 
+#include "caption_button.h"
 #include "choice_list.h"
 #include "click_label.h"
 #include "panel_widget.h"
@@ -18,14 +18,11 @@ QWidget* MakeOfKind(Kind kind, QWidget* parent) {
         case Kind::Label:
             return new ClickLabel(parent);
         case Kind::Button:
-            return new QPushButton(parent);
+            return new CaptionButton(parent, false);
         case Kind::CheckBox:
-        case Kind::Option: {
+        case Kind::Option:
             // The game draws its toggles in the push-button style.
-            auto* toggle = new QPushButton(parent);
-            toggle->setCheckable(true);
-            return toggle;
-        }
+            return new CaptionButton(parent, true);
         case Kind::ScrollBar:
             return new QScrollBar(Qt::Horizontal, parent);
         case Kind::List:
@@ -52,6 +49,9 @@ QWidget* MakeWidget(const Control& control, QWidget* parent) {
     widget->setObjectName(QString::fromStdString(control.Key()));
     // A click belongs to the control under the mouse, never to its container.
     widget->setAttribute(Qt::WA_NoMousePropagation);
+    // The keyboard focus moves only by Tab: a control the player clicked
+    // must not take the next Space or Enter for another click.
+    if (widget->focusPolicy() != Qt::NoFocus) widget->setFocusPolicy(Qt::TabFocus);
     return widget;
 }
 

@@ -13,6 +13,7 @@
 
 #include "choice_list.h"
 #include "click_label.h"
+#include "close_request.h"
 #include "control_widgets.h"
 #include "core/game.h"
 #include "core/lifecycle.h"
@@ -43,6 +44,11 @@ int ButtonNumber(Qt::MouseButton button) {
 MainWindow::MainWindow(Game& game, const QtPictures& pictures)
     : game_(game), mirror_(game.form, game.ports.screen, pictures) {
     setObjectName(QString::fromStdString(game.form.Frm.Key()));
+    // The window itself holds the keyboard focus, from the first activation
+    // on and again after every click, so that no control takes it but by
+    // Tab; Qt would otherwise hand it to the first control that takes one.
+    setFocusPolicy(Qt::ClickFocus);
+    setFocus();
     mirror_.AddWidget(game.form.Frm, *this);
     WatchMouse(game.form.Frm, *this);
     MakeWidgets();
@@ -104,6 +110,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (Call(Form_Unload)) return event->accept();
     closeWaiting_ = true;
     event->ignore();
+}
+
+// Qt drops the window manager's close request for a window that a modal
+// message box blocks, so closeEvent never hears of it: it is caught here,
+// before Qt drops it, and the handler's end shuts down.
+bool MainWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr*) {
+    if (inCall_ && IsCloseRequest(eventType, message)) closeWaiting_ = true;
+    return false;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

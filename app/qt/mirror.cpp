@@ -9,6 +9,7 @@
 #include "choice_list.h"
 #include "click_label.h"
 #include "core/ports.h"
+#include "font_fit.h"
 #include "model_look.h"
 #include "panel_widget.h"
 #include "qt_ports.h"
@@ -45,6 +46,7 @@ void ShowLabel(ClickLabel& label, const Control& c) {
     label.setAutoFillBackground(!c.transparent);
     SetColours(label, QPalette::Window, c.backColor, QPalette::WindowText, c.foreColor);
     label.setFrameStyle(c.borderStyle == 1 ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    label.setMargin(c.borderStyle == 1 ? 2 : 0);  // text clear of the frame
 }
 
 // A command button's text keeps the style's colour: the game gives its
@@ -118,7 +120,6 @@ void ShowCommon(QWidget& widget, const Control& c, const QRect& rect) {
     widget.setGeometry(rect);
     widget.setVisible(c.visible);
     widget.setEnabled(c.enabled);
-    widget.setFont(FontOf(c));
     const QString tip = TextOf(c.toolTip);
     if (widget.toolTip() != tip) widget.setToolTip(tip);
 }
@@ -180,6 +181,7 @@ void Mirror::ApplyControl(Shown& shown) {
     } else {
         ShowCommon(*shown.widget, c, now.rect);
         ShowOfKind(*shown.widget, c, pictures_);
+        shown.widget->setFont(FittedFont(*shown.widget, c));
     }
     shown.appearance = std::move(now);
 }
@@ -191,6 +193,7 @@ void Mirror::ApplyStacking(const Control& container) {
     std::vector<QWidget*>& applied = stacks_[&container];
     if (order == applied) return;
     for (QWidget* widget : order) widget->raise();
+    if (auto* panel = qobject_cast<PanelWidget*>(widgetOf_.at(&container))) panel->RaiseBorder();
     applied = std::move(order);
 }
 

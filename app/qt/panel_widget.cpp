@@ -4,12 +4,34 @@
 #include <QPainter>
 
 namespace qm::qt {
+namespace {
+
+// A one-pixel line round its parent, in the parent's text colour; clicks
+// pass through it to what lies beneath.
+class Border : public QWidget {
+public:
+    explicit Border(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(parent->rect());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(parentWidget()->palette().color(QPalette::WindowText));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+}  // namespace
 
 PanelWidget::PanelWidget(QWidget* parent) : QWidget(parent) { setAutoFillBackground(true); }
 
 void PanelWidget::SetBorder(bool on) {
-    border_ = on;
-    update();
+    if (on && !border_) border_ = new Border(this);
+    if (!border_) return;
+    border_->setVisible(on);
+    RaiseBorder();
 }
 
 void PanelWidget::SetPicture(const QPixmap& picture) {
@@ -17,13 +39,19 @@ void PanelWidget::SetPicture(const QPixmap& picture) {
     update();
 }
 
+void PanelWidget::RaiseBorder() {
+    if (border_) border_->raise();
+}
+
 void PanelWidget::paintEvent(QPaintEvent*) {
+    if (picture_.isNull()) return;
     QPainter painter(this);
-    if (!picture_.isNull()) painter.drawPixmap(rect(), picture_);
-    if (border_) {
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    painter.drawPixmap(rect(), picture_);
+}
+
+void PanelWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (border_) border_->setGeometry(rect());
 }
 
 // Accepted, so that a press does not reach the container beneath.

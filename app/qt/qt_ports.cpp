@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "model_look.h"
+#include "tab_stops.h"
 #include "ui/control.h"
 
 namespace qm::qt {
@@ -16,6 +17,7 @@ void QtDialogs::MessageBox(const std::string& text) {
     emit messageOpening();
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), TextOf(text), QMessageBox::Ok,
                     QApplication::activeWindow());
+    LineUpTabs(box);
     box.exec();
 }
 
@@ -40,6 +42,20 @@ int QtScreen::WidthTwips() const {
 
 int QtScreen::HeightTwips() const {
     return static_cast<int>(std::lround(QGuiApplication::primaryScreen()->geometry().height() * TwipsPerPixel()));
+}
+
+int QtScreen::AvailableWidthTwips() const {
+    return static_cast<int>(std::lround(AvailablePixels().width() * TwipsPerPixel()));
+}
+
+int QtScreen::AvailableHeightTwips() const {
+    return static_cast<int>(std::lround(AvailablePixels().height() * TwipsPerPixel()));
+}
+
+QSize QtScreen::AvailablePixels() const {
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+    if (!window_) return room;
+    return room - (window_->frameGeometry().size() - window_->size());
 }
 
 double QtScreen::TwipsPerPixel() const {

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPixmap>
+#include <QWidget>
 #include <map>
 
 #include "core/ports.h"
@@ -38,11 +39,21 @@ private:
     std::map<std::string, QPixmap> pictures_;
 };
 
+// The primary screen. The room it has for the window leaves out the
+// desktop's panels and, once the window manager has framed the window, its
+// frame.
 class QtScreen : public Screen {
 public:
     int WidthTwips() const override;
     int HeightTwips() const override;
     double TwipsPerPixel() const override;
+    int AvailableWidthTwips() const override;
+    int AvailableHeightTwips() const override;
+    void FrameOf(const QWidget* window) { window_ = window; }
+
+private:
+    QSize AvailablePixels() const;
+    const QWidget* window_ = nullptr;
 };
 
 class TimeOfDayClock : public Clock {

@@ -11,13 +11,12 @@
 
 #include "json.h"
 #include "real_input.h"
+#include "window_manager.h"
 
 namespace qm::window {
 namespace {
 
-// How long the window manager may take to map and focus a box, and how
-// long the box then takes to paint itself.
-constexpr int kWindowManagerMs = 2000;
+// How long a box takes to paint itself once it shows.
 constexpr int kPaintMs = 100;
 
 // The game writes its line breaks as CR LF; the box shows them as LF.

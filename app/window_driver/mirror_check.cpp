@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "font_fit.h"
 #include "json.h"
 #include "model_look.h"
 
@@ -137,7 +138,9 @@ void CompareWidget(Differences& d, const Control& c, const QWidget& w, double tw
         d.Compare("Enabled", c.enabled, w.isEnabledTo(w.parentWidget()));
         d.CompareRect(model, w.geometry());
         d.Compare("ToolTipText", qt::TextOf(c.toolTip), w.toolTip());
-        if (c.fontSize > 0) d.Compare("FontSize", c.fontSize, w.font().pointSizeF());
+        // The window may draw a caption smaller than the game asks, as far
+        // as it must to fit the widget whole.
+        d.Compare("FontSize", qt::FittedFont(w, c).pointSizeF(), w.font().pointSizeF());
     }
     CompareKind(d, c, w);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Whether the window shows the model: every widget against its control
 // (shown, enabled, caption or text, value, rows and chosen row, place and
-// size to within a pixel, colours, font size, tool tip) and every timer
+// size to within a pixel, colours, font size as fitted, tool tip) and every timer
 // against its control. Each difference is one line,
 // "NAME.PROP: model VALUE, window VALUE".
 

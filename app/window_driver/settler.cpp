@@ -6,18 +6,20 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "window_manager.h"
+
 namespace qm::window {
 namespace {
 
-// Quiet this long means settled: the window manager answers a request in
-// a few milliseconds, even on a busy machine.
+// Quiet this long means settled: what the window system owes follows the
+// last event within milliseconds. The focus, which the window manager may
+// give much later on a busy machine, is waited for on its own.
 constexpr int kQuietMs = 30;
 // How often the loop wakes while it waits for quiet.
 constexpr int kWakeMs = 5;
 // A window that never settles (a timer of Qt's own repaints it forever)
 // still lets the script go on.
 constexpr int kLongestMs = 2000;
-constexpr int kWindowManagerMs = 2000;
 
 }  // namespace
 

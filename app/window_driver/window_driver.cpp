@@ -26,7 +26,6 @@ namespace {
 using headless::Json;
 using headless::ScriptError;
 
-constexpr int kWindowManagerMs = 2000;
 // A list row a player can aim at shows at least this many pixels.
 constexpr int kLeastRowPixels = 4;
 
@@ -213,9 +212,10 @@ std::optional<std::string> WindowDriver::ExtraProperty(const Control& control, c
     return PixelsOf(QRect(widget.mapTo(window_.get(), QPoint(0, 0)), widget.size()));
 }
 
-void WindowDriver::AfterCommand() {
+void WindowDriver::AfterCommand(int number) {
     if (!window_) return;
-    if (!settler_.Settle(window_.get())) *err_ << "the window manager did not give the window the focus\n";
+    if (!settler_.Settle(window_.get()))
+        *err_ << "line " << number << ": the window manager did not give the window the focus\n";
     if (!window_->isVisible()) return;
     for (const std::string& line : MirrorDifferences(game_->form, shown_, screen_.TwipsPerPixel()))
         out_ << "Mirror = " << Json(line) << "\n";

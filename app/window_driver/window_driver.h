@@ -15,6 +15,7 @@
 #include "held_timers.h"
 #include "mirror_check.h"
 #include "qt_ports.h"
+#include "qt_storage.h"
 #include "script_driver.h"
 #include "settler.h"
 
@@ -48,9 +49,10 @@ private:
     void Resize(int heightTwips) override;
     Dialogs& DialogsPort() override { return dialogs_; }
     Pictures& PicturesPort() override { return pictures_; }
+    Storage& StoragePort() override { return storage_; }
     bool ExtraCommand(const Words& words) override;
     std::optional<std::string> ExtraProperty(const Control& control, const std::string& property) override;
-    void AfterCommand() override;
+    void AfterCommand(int number) override;
 
     void KeyCommand(const std::string& name);
     void ShotCommand(const std::string& file);
@@ -69,6 +71,7 @@ private:
 
     qt::QtDialogs dialogs_;
     qt::QtPictures pictures_;
+    qt::QtStorage storage_;
     DialogAnswerer answerer_;
     Settler settler_;
     HeldTimers timers_;

@@ -9,6 +9,10 @@ class QWidget;
 
 namespace qm::window {
 
+// How long the window manager may take to do what it is asked or what it
+// does of itself (map, focus, resize, close); on a busy machine, seconds.
+constexpr int kWindowManagerMs = 5000;
+
 // _NET_MOVERESIZE_WINDOW: the window's inside is to take `size`.
 void AskToResize(const QWidget& window, QSize size);
 

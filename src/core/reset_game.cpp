@@ -19,7 +19,10 @@ void ResetGame(Game& game) {
     ClearColours(game);
     s.EventPicture.clear();
     f.TimSay.enabled = false;
+    // The title covers the whole window, the chronicle and its button too,
+    // which the ending leaves showing.
     f.PicStt.visible = true;
+    f.BringToFront(f.PicStt);
 }
 
 }  // namespace qm

@@ -5,6 +5,11 @@
 #   start_null_sink DIR   starts it, keeping its files in DIR; exports
 #                         PULSE_SERVER for the programs started after it
 #   stop_null_sink        ends it
+#   start_null_sink_in_temp
+#                         starts it in a fresh temporary folder, which it
+#                         exports as NULL_SINK_TEMP and XDG_RUNTIME_DIR; the
+#                         server ends and the folder goes when the script
+#                         exits
 #   NULL_SINK_MONITOR     the source to record from
 
 NULL_SINK_MONITOR=quillmere_null.monitor
@@ -32,4 +37,11 @@ stop_null_sink() {
   kill "$NULL_SINK_PID" 2>/dev/null || true
   wait "$NULL_SINK_PID" 2>/dev/null || true
   NULL_SINK_PID=
+}
+
+start_null_sink_in_temp() {
+  NULL_SINK_TEMP=$(mktemp -d)
+  export NULL_SINK_TEMP XDG_RUNTIME_DIR=$NULL_SINK_TEMP
+  trap 'stop_null_sink; rm -rf "$NULL_SINK_TEMP"' EXIT
+  start_null_sink "$NULL_SINK_TEMP/pulse"
 }

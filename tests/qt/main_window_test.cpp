@@ -1,104 +1,17 @@
 // The Qt window against a small game folder of its own: what it shows of
 // the model, what it forwards to the game, and what it keeps from it.
 
-#include "main_window.h"
-
-#include <gtest/gtest.h>
-
 #include <QApplication>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QTimerEvent>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <ostream>
-#include <stdexcept>
 
-#include "core/game.h"
-#include "core/lifecycle.h"
-#include "qt_ports.h"
 #include "ui/events.h"
-#include "unit/fake_game.h"
-
-// Readable failure messages for the Qt values compared below.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const QRect& r, std::ostream* out) {
-    *out << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << ", " << r.height() << ")";
-}
-inline void PrintTo(const QSize& s, std::ostream* out) { *out << "QSize(" << s.width() << ", " << s.height() << ")"; }
+#include "window_fixture.h"
 
 namespace qm::qt {
 namespace {
-
-// Message boxes that run `whileOpen` as if the player acted meanwhile.
-struct OpenDialogs : Dialogs {
-    void MessageBox(const std::string& text) override {
-        messages.push_back(text);
-        if (whileOpen) whileOpen();
-    }
-    void PopupMenu(const Control&) override {}
-    std::vector<std::string> messages;
-    std::function<void()> whileOpen;
-};
-
-// Counts the music timer's status queries, so each tick that reaches the
-// game shows.
-struct CountingAudio : AudioDevice {
-    int Send(const std::string& command, std::string*) override {
-        if (command == "status MIDI mode") ++statusQueries;
-        return 263;
-    }
-    int statusQueries = 0;
-};
-
-class QtWindow : public ::testing::Test {
-protected:
-    QtWindow() {
-        Write("sys/system.dat", ".txt\r\n.png\r\nx\r\n0.1\r\n");
-        Write("txt/stt.txt", "Hello\r\nWorld\r\n");
-        Write("txt/end.txt", "End\r\n");
-        window.Call(Form_Load);
-    }
-
-    std::filesystem::path PathOf(const std::string& name) const {
-        return std::filesystem::path(folder.path().toStdString()) / name;
-    }
-
-    void Write(const std::string& name, const std::string& text) {
-        std::filesystem::create_directories(PathOf(name).parent_path());
-        std::ofstream(PathOf(name), std::ios::binary) << text;
-    }
-
-    template <class W = QWidget>
-    W& Widget(const char* name) {
-        W* widget = window.findChild<W*>(name);
-        if (!widget) throw std::runtime_error(std::string("no widget ") + name);
-        return *widget;
-    }
-
-    void DeliverTick(const char* timerName) {
-        QTimer& timer = *window.findChild<QTimer*>(timerName);
-        QTimerEvent tick(timer.timerId());
-        QCoreApplication::sendEvent(&timer, &tick);
-    }
-
-    QTemporaryDir folder;
-    OpenDialogs dialogs;
-    QtPictures pictures;
-    CountingAudio audio;
-    testing::TestScreen screen;  // 1024 x 768 pixels
-    testing::FixedClock clock;
-    Game game{Ports{dialogs, pictures, audio, screen, clock}, folder.path().toStdString()};
-    Form& form = game.form;
-    MainWindow window{game, pictures};
-};
 
 TEST_F(QtWindow, ShowsTheModelAfterEveryCall) {
     EXPECT_EQ("Start", Widget<QPushButton>("ComStt").text());

@@ -74,6 +74,18 @@ TEST_F(LifecycleTest, AResetClearsTheGameButKeepsWhatOutlivesIt) {
     EXPECT_TRUE(f.PicStt.visible);
 }
 
+// The ending leaves its chronicle and button showing; the title must not
+// come back behind them.
+TEST_F(LifecycleTest, TheTitleComesBackInFrontOfTheChronicle) {
+    Form& f = game.form;
+    f.PicStt.visible = false;
+    f.TxtEnd.visible = true;
+    f.ComEnd.visible = true;
+    f.BringToFront(f.TxtEnd);
+    ResetGame(game);
+    EXPECT_EQ(&f.PicStt, f.StackOf(f.Frm).back());
+}
+
 TEST_F(LifecycleTest, ShutDownWritesTheRegisterEvenWhenItIsEmpty) {
     Form_Unload(game);
     EXPECT_TRUE(fs::exists(folder / "sys" / "lstphoto.dat"));

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # tests/window/on_desktop.sh COMMAND [ARG...]: runs COMMAND on a desktop of
-# its own: a virtual X display (Xvfb, 1600 x 1200, large enough for every
+# its own: a virtual X display (Xvfb, 1920 x 1200, large enough for every
 # screen a scenario sets) with the openbox window manager, which activates
 # and focuses windows as a player's desktop does. Prints what COMMAND prints
 # and ends with its status.
@@ -38,4 +38,4 @@ trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 # xvfb-run -a takes the next free display number, and the next again when
 # another server took it meanwhile.
-xvfb-run -a -s "-screen 0 1600x1200x24" bash -c "$(declare -f desktop); desktop \"\$@\"" _ "$@"
+xvfb-run -a -s "-screen 0 1920x1200x24" bash -c "$(declare -f desktop); desktop \"\$@\"" _ "$@"

@@ -34,6 +34,13 @@ QPainterPath EllipsePath(QPointF centre, double rx, double ry) {
     return path;
 }
 
+QPainterPath PolygonPath(std::initializer_list<QPointF> corners) {
+    QPainterPath path;
+    path.addPolygon(QPolygonF(corners));
+    path.closeSubpath();
+    return path;
+}
+
 void Glow(QPainter& p, QPointF centre, double radius, const QColor& colour) {
     QRadialGradient gradient(centre, radius);
     gradient.setColorAt(0, colour);
@@ -55,6 +62,49 @@ void Sparkle(QPainter& p, QPointF centre, double size, const QColor& colour) {
     star.quadTo(centre + QPointF(-waist, -waist), centre + QPointF(0, -size));
     p.setBrush(colour);
     p.drawPath(star);
+}
+
+void Feather(QPainter& p, QPointF root, double length, double degrees, const QColor& light, const QColor& shade) {
+    p.save();
+    p.translate(root);
+    p.rotate(degrees);
+    QPainterPath vane(QPointF(0, 0));
+    vane.cubicTo(length * 0.3, -length * 0.22, length * 0.8, -length * 0.14, length, 0);
+    vane.cubicTo(length * 0.8, length * 0.14, length * 0.3, length * 0.22, 0, 0);
+    FillSoft(p, vane, light, shade, 1.0);
+    p.setPen(QPen(WithAlpha(light.lighter(160), 120), 0.8));
+    p.drawLine(QPointF(0, 0), QPointF(length * 0.9, 0));
+    p.restore();
+}
+
+void Bow(QPainter& p, QPointF knot, double side, const QColor& colour) {
+    p.save();
+    p.translate(knot);
+    p.scale(side, 1);
+    QPainterPath loops;
+    loops.moveTo(0, 0);
+    loops.cubicTo(-4, -14, -16, -10, -12, 0);
+    loops.cubicTo(-16, 10, -4, 14, 0, 0);
+    loops.cubicTo(4, -14, 16, -10, 12, 0);
+    loops.cubicTo(16, 10, 4, 14, 0, 0);
+    FillSoft(p, loops, colour.lighter(125), colour);
+    QPainterPath tails(QPointF(0, 2));
+    tails.lineTo(-5, 18);
+    tails.lineTo(-1, 15);
+    tails.lineTo(2, 19);
+    tails.closeSubpath();
+    FillSoft(p, tails, colour.lighter(115), colour.darker(110), 1.0);
+    FillSoft(p, EllipsePath(QPointF(0, 0), 3.5, 3.5), colour.lighter(130), colour, 1.0);
+    p.restore();
+}
+
+void GlowBand(QPainter& p, QPointF centre, double radius, double squash, double degrees, const QColor& colour) {
+    p.save();
+    p.translate(centre);
+    p.rotate(degrees);
+    p.scale(1, squash);
+    Glow(p, QPointF(0, 0), radius, colour);
+    p.restore();
 }
 
 quint32 SeedOf(const QString& name) {

@@ -36,6 +36,9 @@ QString ExpressionName(Expression e) {
             return "泣";
         case Expression::Surprised:
             return "驚";
+        case Expression::Asleep:
+        case Expression::Open:
+            break;
     }
     return {};
 }

@@ -11,7 +11,9 @@ namespace qm::art {
 enum class Hair { LongStraight, Curls, Spiky, Bob, None, Ribboned, Wavy, FeatherHood };
 enum class Outfit { LongDress, LeafDress, Tunic, Robe, Orb, RuffledDress, WaveDress, FeatherCloak };
 enum class EyeStyle { Calm, Sleepy, Bright, HalfClosed, Dot, Lashed, Sly, Glint };
-enum class Expression { Normal, Smile, Angry, Crying, Surprised };
+// The first five are the faces beside the speech; the last two only appear
+// in memory pictures (asleep, and eyes wide open with a quiet smile).
+enum class Expression { Normal, Smile, Angry, Crying, Surprised, Asleep, Open };
 
 struct Fairy {
     QString name;
@@ -30,8 +32,9 @@ struct Fairy {
 constexpr int kFairyCount = 8;
 const std::array<Fairy, kFairyCount>& Cast();
 
-constexpr int kExpressionCount = 5;
-// The word the game's face file names use for an expression.
+constexpr int kExpressionCount = 5;  // those with a face picture
+// The word the game's face file names use for an expression (empty for
+// those without a face picture).
 QString ExpressionName(Expression e);
 
 // Skin and the line drawn around it, shared by every fairy with a face.

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "memory.h"
 #include "portrait.h"
@@ -31,20 +32,36 @@ void AddScenes(std::vector<PictureJob>& jobs) {
     }
 }
 
-// Every set of three different fairies, digits ascending, and each farewell.
+// A picture missing from the table is left black, which WriteAll refuses.
 void AddMemories(std::vector<PictureJob>& jobs) {
-    for (int a = 0; a < kFairyCount; ++a)
-        for (int b = a + 1; b < kFairyCount; ++b)
-            for (int c = b + 1; c < kFairyCount; ++c) {
-                const QString trio = QString::number(a) + QString::number(b) + QString::number(c);
-                jobs.push_back({"img/" + trio + ".png", kMemorySize, [trio](QPainter& p) { DrawTrioMemory(p, trio); }});
-            }
-    for (int f = 0; f < kFairyCount; ++f)
-        jobs.push_back(
-            {"img/end" + QString::number(f) + ".png", kMemorySize, [f](QPainter& p) { DrawFarewell(p, f); }});
+    for (const QString& name : MemoryNames())
+        jobs.push_back({"img/" + name + ".png", kMemorySize, [name](QPainter& p) {
+                            if (const MemoryPlan* plan = FindPlan(name)) DrawMemory(p, *plan);
+                        }});
 }
 
 }  // namespace
+
+QStringList MemoryNames() {
+    QStringList names;
+    for (int a = 0; a < kFairyCount; ++a)
+        for (int b = a + 1; b < kFairyCount; ++b)
+            for (int c = b + 1; c < kFairyCount; ++c)
+                names << QString::number(a) + QString::number(b) + QString::number(c);
+    for (int f = 0; f < kFairyCount; ++f) names << "end" + QString::number(f);
+    return names;
+}
+
+QString MemoryTableProblem(const MemoryTable& table) {
+    if (!table.error.isEmpty()) return "memories.txt: " + table.error;
+    QStringList names;
+    for (const MemoryPlan& plan : table.plans) names << plan.name;
+    for (const QString& name : MemoryNames())
+        if (!names.contains(name)) return "memories.txt: no picture " + name;
+    for (const QString& name : names)
+        if (!MemoryNames().contains(name)) return "memories.txt: no event shows a picture " + name;
+    return {};
+}
 
 std::vector<PictureJob> Catalogue() {
     std::vector<PictureJob> jobs;
@@ -67,15 +84,22 @@ QImage Render(const PictureJob& job) {
     return image;
 }
 
-QString WriteAll(const QString& gameFolder) {
+QString WriteAll(const QString& gameFolder, const QStringList& only) {
+    // While drawing a few pictures, the table need not be complete yet.
+    const MemoryTable& table = ShippedMemoryTable();
+    if (const QString problem = MemoryTableProblem(table); !problem.isEmpty() && only.isEmpty()) return problem;
+    if (!table.error.isEmpty()) return "memories.txt: " + table.error;
     const QDir root(gameFolder);
     for (const char* folder : {"img", "face"})
         if (!root.mkpath(folder)) return "cannot make " + root.filePath(folder);
     // Lighter compression: files a tenth larger, written in two thirds of the time.
     constexpr int kPngQuality = 60;
-    for (const PictureJob& job : Catalogue())
+    for (const PictureJob& job : Catalogue()) {
+        if (!only.isEmpty() && !only.contains(QFileInfo(job.path).completeBaseName())) continue;
         if (!Render(job).save(root.filePath(job.path), "PNG", kPngQuality))
             return "cannot write " + root.filePath(job.path);
+    }
+    if (!only.isEmpty()) return {};
     // Last, so that a folder is only marked once all its pictures are there.
     for (const char* marker : {"img/dmy", "face/dmy"}) {
         QFile file(root.filePath(marker));

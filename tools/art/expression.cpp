@@ -36,7 +36,7 @@ void OpenEye(QPainter& p, QPointF c, double side, double s, const QColor& iris, 
     visible.addPolygon(QPolygonF({lidLine.elementAt(0), lidLine.elementAt(1), c + QPointF(side * (rx + 1), ry + 1),
                                   c + QPointF(-side * (rx + 1), ry + 1)}));
     p.save();
-    p.setClipPath(visible);
+    p.setClipPath(visible, Qt::IntersectClip);
     QLinearGradient gradient(c + QPointF(0, -ry), c + QPointF(0, ry));
     gradient.setColorAt(0, iris.darker(260));
     gradient.setColorAt(1, iris.lighter(135));
@@ -106,6 +106,10 @@ void EyeOf(QPainter& p, const Fairy& f, Expression e, QPointF c, double side, do
         switch (e) {
             case Expression::Smile:
                 return ClosedEye(p, c, s, true, f.eyeColour);
+            case Expression::Asleep:  // shut: no glow at all
+                return ClosedEye(p, c, s * 0.8, false, f.eyeColour.darker(160));
+            case Expression::Open:
+                return Glint(p, c, 2.6 * s, 3.4 * s, f.eyeColour);
             case Expression::Angry:
                 return Glint(p, c + QPointF(0, 1), 3 * s, 1.2 * s, QColor(0xffb070));
             case Expression::Surprised:
@@ -119,7 +123,10 @@ void EyeOf(QPainter& p, const Fairy& f, Expression e, QPointF c, double side, do
             case Expression::Smile:
                 return ClosedEye(p, c, s, true);
             case Expression::Crying:
+            case Expression::Asleep:
                 return ClosedEye(p, c, s, false);
+            case Expression::Open:
+                return DotEye(p, c, 3.8 * s, f.eyeColour);
             case Expression::Surprised:
                 return WideEye(p, c, s * 0.8, f.eyeColour);
             default:
@@ -135,6 +142,10 @@ void EyeOf(QPainter& p, const Fairy& f, Expression e, QPointF c, double side, do
             return OpenEye(p, c, side, s, f.eyeColour, 0.3, 1.8 * s);
         case Expression::Surprised:
             return WideEye(p, c, s, f.eyeColour);
+        case Expression::Asleep:
+            return ClosedEye(p, c, s, false);
+        case Expression::Open:
+            return OpenEye(p, c, side, s, f.eyeColour, 0, 0);
         case Expression::Normal:
             break;
     }
@@ -177,7 +188,7 @@ void OpenMouth(QPainter& p, QPointF c, double width, double depth) {
     p.setBrush(kMouth);
     p.drawPath(mouth);
     p.save();
-    p.setClipPath(mouth);
+    p.setClipPath(mouth, Qt::IntersectClip);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xf08a96));
     p.drawEllipse(c + QPointF(0, depth * 0.95), width * 0.55, depth * 0.4);
@@ -218,6 +229,15 @@ void Mouth(QPainter& p, const Fairy& f, Expression e, QPointF c, double s) {
             p.setPen(QPen(kInk, 1.2 * s));
             p.setBrush(kMouth);
             p.drawEllipse(c + QPointF(0, 1.5 * s), 3 * s, 3.8 * s);
+            break;
+        case Expression::Asleep:
+            p.setPen(QPen(kInk, 1.0 * s));
+            p.setBrush(kMouth);
+            p.drawEllipse(c + QPointF(0, 1 * s), 1.8 * s, 1.5 * s);
+            return;
+        case Expression::Open:
+            p.setPen(InkPen(1.6 * s, kMouth.darker(120)));
+            p.drawArc(QRectF(c.x() - 5 * s, c.y() - 5 * s, 10 * s, 7 * s), 200 * 16, 140 * 16);
             break;
     }
     if (f.fang && e != Expression::Crying) Fang(p, c + QPointF(3.5 * s, e == Expression::Angry ? -0.2 : -0.8), s);
@@ -274,6 +294,10 @@ void Brow(QPainter& p, const Fairy& f, QPointF eye, double side, double s, Expre
         case Expression::Surprised:
             lift = -11;
             break;
+        case Expression::Open:
+            lift = -9;
+            break;
+        case Expression::Asleep:
         case Expression::Normal:
             break;
     }
@@ -307,6 +331,124 @@ void DrawFaceMarks(QPainter& p, const Fairy& fairy, Expression expression) {
         for (double side : {-1.0, 1.0}) Brow(p, fairy, QPointF(side * l.eyeX, l.eyeY), side, l.scale, expression);
     if (expression == Expression::Angry) AngerMark(p, QPointF(22, -20));
     if (expression == Expression::Surprised) SweatDrop(p, QPointF(27, -8));
+}
+
+namespace {
+
+// Three z's rising and growing, drawn as strokes so no font is needed.
+void Zzz(QPainter& p) {
+    p.setBrush(Qt::NoBrush);
+    double size = 6;
+    for (const QPointF& at : {QPointF(30, -30), QPointF(40, -44), QPointF(53, -62)}) {
+        p.setPen(QPen(QColor(255, 255, 255, 220), size * 0.45 + 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPolygonF z({at, at + QPointF(size, 0), at + QPointF(0, size), at + QPointF(size, size)});
+        p.drawPolyline(z);
+        p.setPen(QPen(QColor(0x6a78c8), size * 0.45, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(z);
+        size += 2.5;
+    }
+}
+
+void Heart(QPainter& p, QPointF c, double s, const QColor& colour) {
+    QPainterPath heart(c + QPointF(0, s * 0.9));
+    heart.cubicTo(c + QPointF(-s * 1.4, -s * 0.1), c + QPointF(-s * 0.7, -s * 1.2), c + QPointF(0, -s * 0.4));
+    heart.cubicTo(c + QPointF(s * 0.7, -s * 1.2), c + QPointF(s * 1.4, -s * 0.1), c + QPointF(0, s * 0.9));
+    FillSoft(p, heart, colour.lighter(120), colour, 1.0);
+}
+
+void Note(QPainter& p, QPointF c, double s) {
+    p.setPen(InkPen(1.6 * s, QColor(0x5a4a8a)));
+    p.drawLine(c + QPointF(3 * s, 0), c + QPointF(3 * s, -11 * s));
+    p.drawLine(c + QPointF(3 * s, -11 * s), c + QPointF(8 * s, -8 * s));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x5a4a8a));
+    p.drawEllipse(c, 3.4 * s, 2.5 * s);
+}
+
+// A sign drawn big above the head, ! or ?, as strokes with a white edge.
+void Sign(QPainter& p, bool question, QPointF at, const QColor& colour) {
+    QPainterPath stroke;
+    if (question) {
+        stroke.moveTo(at + QPointF(-6, -14));
+        stroke.cubicTo(at + QPointF(-6, -24), at + QPointF(8, -24), at + QPointF(7, -14));
+        stroke.cubicTo(at + QPointF(6, -8), at + QPointF(0, -8), at + QPointF(0, -1));
+    } else {
+        stroke.moveTo(at + QPointF(0, -22));
+        stroke.lineTo(at + QPointF(0, -2));
+    }
+    p.setBrush(Qt::NoBrush);
+    for (const auto& [pen, dot] : {std::pair{QPen(Qt::white, 8.5, Qt::SolidLine, Qt::RoundCap), 4.8},
+                                   std::pair{QPen(colour, 4.5, Qt::SolidLine, Qt::RoundCap), 2.8}}) {
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(stroke);
+        p.setPen(Qt::NoPen);
+        p.setBrush(pen.color());
+        p.drawEllipse(at + QPointF(0, 6), dot, dot);
+    }
+}
+
+void Flash(QPainter& p, const QColor& colour) {
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_DestinationOver);  // behind her, not over her face
+    Glow(p, QPointF(0, 0), 70, WithAlpha(colour.lighter(130), 200));
+    p.restore();
+    p.setPen(QPen(WithAlpha(Mix(colour, Qt::white, 0.5), 230), 2.4, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 10; ++i) {
+        const double a = qDegreesToRadians(i * 36.0 + 10);
+        const QPointF dir(std::cos(a), std::sin(a));
+        p.drawLine(dir * 38, dir * 54);
+    }
+}
+
+}  // namespace
+
+bool MarkNamed(const QString& word, Mark& mark) {
+    static const std::pair<const char*, Mark> kNames[] = {
+        {"tears", Mark::Tears},     {"blush", Mark::Blush},       {"sweat", Mark::Sweat}, {"anger", Mark::Anger},
+        {"zzz", Mark::Zzz},         {"sparkles", Mark::Sparkles}, {"heart", Mark::Heart}, {"note", Mark::Note},
+        {"exclaim", Mark::Exclaim}, {"question", Mark::Question}, {"flash", Mark::Flash},
+    };
+    for (const auto& [name, value] : kNames)
+        if (word == name) {
+            mark = value;
+            return true;
+        }
+    return false;
+}
+
+void DrawMark(QPainter& p, const Fairy& fairy, Mark mark) {
+    const Layout l = LayoutOf(fairy);
+    switch (mark) {
+        case Mark::Tears:
+            for (double side : {-1.0, 1.0}) Tears(p, QPointF(side * l.eyeX, l.eyeY), side, l.scale);
+            return;
+        case Mark::Blush:
+            for (double side : {-1.0, 1.0}) Blush(p, QPointF(side * (l.eyeX + 6 * l.scale), l.eyeY + 8 * l.scale), 2.2);
+            return;
+        case Mark::Sweat:
+            return SweatDrop(p, QPointF(-29, -10));
+        case Mark::Anger:
+            return AngerMark(p, QPointF(-24, -24));
+        case Mark::Zzz:
+            return Zzz(p);
+        case Mark::Sparkles:
+            for (const QPointF& at : {QPointF(-40, -30), QPointF(42, -18), QPointF(-34, 22), QPointF(36, 30)})
+                Sparkle(p, at, 6, QColor(255, 246, 190, 240));
+            return;
+        case Mark::Heart:
+            Heart(p, QPointF(34, -36), 7, QColor(0xf0608a));
+            return Heart(p, QPointF(46, -52), 4.5, QColor(0xf590b0));
+        case Mark::Note:
+            Note(p, QPointF(36, -34), 1);
+            return Note(p, QPointF(-44, -44), 0.8);
+        case Mark::Exclaim:
+            return Sign(p, false, QPointF(32, -40), QColor(0xf05a3a));
+        case Mark::Question:
+            return Sign(p, true, QPointF(32, -40), QColor(0x4a78d8));
+        case Mark::Flash:
+            return Flash(p, fairy.accent);
+    }
 }
 
 }  // namespace qm::art

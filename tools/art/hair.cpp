@@ -128,19 +128,6 @@ void WavyBack(QPainter& p, const Fairy& f) {
     FillSoft(p, path, f.hairColour, f.hairShade);
 }
 
-void Feather(QPainter& p, QPointF root, double length, double degrees, const QColor& light, const QColor& shade) {
-    p.save();
-    p.translate(root);
-    p.rotate(degrees);
-    QPainterPath vane(QPointF(0, 0));
-    vane.cubicTo(length * 0.3, -length * 0.22, length * 0.8, -length * 0.14, length, 0);
-    vane.cubicTo(length * 0.8, length * 0.14, length * 0.3, length * 0.22, 0, 0);
-    FillSoft(p, vane, light, shade, 1.0);
-    p.setPen(QPen(WithAlpha(light.lighter(160), 120), 0.8));
-    p.drawLine(QPointF(0, 0), QPointF(length * 0.9, 0));
-    p.restore();
-}
-
 // A feather rooted at a point of the hood, hanging outward and down.
 void HangingFeather(QPainter& p, const Fairy& f, QPointF root, double length, double outward) {
     const QPointF out = root / std::hypot(root.x(), root.y());
@@ -189,27 +176,6 @@ void Flower(QPainter& p, QPointF centre, double size, const QColor& petal) {
         FillSoft(p, EllipsePath(OnEllipse(centre, size, size, 90 + i * 72), size * 0.75, size * 0.75), petal,
                  petal.darker(112), 0.7);
     FillSoft(p, EllipsePath(centre, size * 0.55, size * 0.55), QColor(0xfff1a0), QColor(0xf2c14e), 0.6);
-}
-
-void Bow(QPainter& p, QPointF knot, double side, const QColor& colour) {
-    p.save();
-    p.translate(knot);
-    p.scale(side, 1);
-    QPainterPath loops;
-    loops.moveTo(0, 0);
-    loops.cubicTo(-4, -14, -16, -10, -12, 0);
-    loops.cubicTo(-16, 10, -4, 14, 0, 0);
-    loops.cubicTo(4, -14, 16, -10, 12, 0);
-    loops.cubicTo(16, 10, 4, 14, 0, 0);
-    FillSoft(p, loops, colour.lighter(125), colour);
-    QPainterPath tails(QPointF(0, 2));
-    tails.lineTo(-5, 18);
-    tails.lineTo(-1, 15);
-    tails.lineTo(2, 19);
-    tails.closeSubpath();
-    FillSoft(p, tails, colour.lighter(115), colour.darker(110), 1.0);
-    FillSoft(p, EllipsePath(QPointF(0, 0), 3.5, 3.5), colour.lighter(130), colour, 1.0);
-    p.restore();
 }
 
 void FlowerCrown(QPainter& p, const Fairy& f) {

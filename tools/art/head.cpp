@@ -55,7 +55,7 @@ void DrawHeadBack(QPainter& p, const Fairy& fairy) {
     DrawHairBack(p, fairy);
 }
 
-void DrawHeadFront(QPainter& p, const Fairy& fairy, Expression expression) {
+void DrawHeadFront(QPainter& p, const Fairy& fairy, Expression expression, bool headwear) {
     if (fairy.hair == Hair::None) {
         Orb(p, fairy);
     } else if (fairy.hair == Hair::FeatherHood) {
@@ -72,7 +72,7 @@ void DrawHeadFront(QPainter& p, const Fairy& fairy, Expression expression) {
     DrawFace(p, fairy, expression);
     DrawHairFront(p, fairy);
     DrawFaceMarks(p, fairy, expression);
-    DrawHeadwear(p, fairy);
+    if (headwear) DrawHeadwear(p, fairy);
 }
 
 }  // namespace qm::art

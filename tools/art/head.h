@@ -9,6 +9,6 @@
 namespace qm::art {
 
 void DrawHeadBack(QPainter& p, const Fairy& fairy);
-void DrawHeadFront(QPainter& p, const Fairy& fairy, Expression expression);
+void DrawHeadFront(QPainter& p, const Fairy& fairy, Expression expression, bool headwear = true);
 
 }  // namespace qm::art

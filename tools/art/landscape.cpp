@@ -25,6 +25,10 @@ void PaintSky(QPainter& p, const Sky& sky, double horizonY) {
     gradient.setColorAt(0.55, sky.middle);
     gradient.setColorAt(1, sky.horizon);
     p.fillRect(QRectF(0, 0, kCanvasWidth, kCanvasHeight), gradient);
+    if (sky.stars > 0) {
+        QRandomGenerator starry(sky.stars);  // the same stars every time
+        PaintStars(p, starry, sky.stars, QRectF(0, 0, kCanvasWidth, horizonY * 0.75));
+    }
     if (sky.sun.alpha() == 0) return;
     Glow(p, sky.sunAt, sky.sunRadius * 5, WithAlpha(sky.sun, 110));
     Glow(p, sky.sunAt, sky.sunRadius * 1.6, sky.sun);
@@ -88,8 +92,9 @@ void PaintRoundTree(QPainter& p, QPointF base, double height, const QColor& leav
     const QPointF puffs[] = {{-0.55, 0.35}, {0.55, 0.35}, {0, 0}, {-0.3, -0.35}, {0.3, -0.3}};
     for (const QPointF& puff : puffs)
         FillSoft(p, EllipsePath(crown + puff * r, r * 0.75, r * 0.7), leaves.lighter(112), leaves.darker(115), 0);
+    // A sheen of light on the crown, which a tree against the night sky lacks.
     p.setPen(Qt::NoPen);
-    p.setBrush(WithAlpha(Qt::white, 40));
+    p.setBrush(WithAlpha(Qt::white, int(40 * std::min(1.0, 3.0 * leaves.lightnessF()))));
     p.drawEllipse(crown + QPointF(-r * 0.3, -r * 0.45), r * 0.35, r * 0.25);
 }
 
@@ -179,6 +184,31 @@ void PaintStars(QPainter& p, QRandomGenerator& rng, int count, const QRectF& are
         p.setBrush(WithAlpha(QColor(0xfff8e0), 120 + rng.bounded(120)));
         p.drawEllipse(at, r, r);
     }
+}
+
+void PaintHomeHill(QPainter& p, const QColor& grass, const QColor& grassShade, const QColor& trail,
+                   const QColor& leaves, const QColor& trunk) {
+    FillSoft(p, HomeHill(), grass, grassShade, 0);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(trail, 14, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(HillTrail());
+    PaintRoundTree(p, kHillTop, 130, leaves, trunk);
+}
+
+QPainterPath HomeHill() {
+    QPainterPath hill(QPointF(-10, 490));
+    hill.lineTo(-10, 330);
+    hill.cubicTo(150, 300, 300, 215, 420, 215);
+    hill.cubicTo(520, 215, 600, 270, 650, 300);
+    hill.lineTo(650, 490);
+    hill.closeSubpath();
+    return hill;
+}
+
+QPainterPath HillTrail() {
+    QPainterPath path(QPointF(120, 490));
+    path.cubicTo(260, 420, 200, 330, 400, 232);
+    return path;
 }
 
 void PaintMotes(QPainter& p, QRandomGenerator& rng, int count, const QRectF& area,

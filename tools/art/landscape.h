@@ -14,10 +14,11 @@ constexpr double kCanvasWidth = 640, kCanvasHeight = 480;
 
 struct Sky {
     QColor top, middle, horizon;
-    QColor sun;  // transparent for none
+    QColor sun;  // transparent for none; at night, the moon
     QPointF sunAt;
     double sunRadius;
     QColor landTint;  // the colour this light lends the land; transparent for none
+    int stars = 0;    // scattered over the upper sky
 };
 
 void PaintSky(QPainter& p, const Sky& sky, double horizonY);
@@ -39,6 +40,14 @@ void PaintHouse(QPainter& p, QPointF base, double width, double height, const QC
 // A shaft of light, fading from colour at from to nothing at to.
 void PaintBeam(QPainter& p, const QPolygonF& shape, QPointF from, QPointF to, const QColor& colour);
 void PaintStars(QPainter& p, QRandomGenerator& rng, int count, const QRectF& area);
+// The hill of the "hill" scene, and the trail up to its tree, which stands
+// at kHillTop.
+constexpr QPointF kHillTop(440, 222);
+QPainterPath HomeHill();
+QPainterPath HillTrail();
+// The hill with its trail and its tree, in the colours of its season and light.
+void PaintHomeHill(QPainter& p, const QColor& grass, const QColor& grassShade, const QColor& trail,
+                   const QColor& leaves, const QColor& trunk);
 void PaintMotes(QPainter& p, QRandomGenerator& rng, int count, const QRectF& area,
                 std::initializer_list<QColor> colours);
 

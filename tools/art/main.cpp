@@ -1,17 +1,27 @@
-// quillmere-art GAME_DIR: draws every scene, memory picture and face into
-// the game folder's img/ and face/, with their marker files. It only paints
-// into images, so it needs no screen and no GUI application.
+// quillmere-art GAME_DIR [PICTURE...]: draws every scene, memory picture and
+// face into the game folder's img/ and face/, with their marker files; or
+// only the pictures named ("027", "snow", "ササン＿笑"), to look at them while
+// drawing. It only paints into images, so it needs no screen and no GUI
+// application.
+// quillmere-art --icons FOLDER NAME: draws the game's icon at every size
+// into FOLDER, laid out as an icon theme, as NAME.png.
 
 #include <iostream>
+#include <string>
 
 #include "catalogue.h"
+#include "icon.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: quillmere-art GAME_DIR\n";
+    const bool icons = argc >= 2 && std::string(argv[1]) == "--icons";
+    if (argc < 2 || (icons && argc != 4)) {
+        std::cerr << "usage: quillmere-art GAME_DIR [PICTURE...]\n       quillmere-art --icons FOLDER NAME\n";
         return 2;
     }
-    const QString error = qm::art::WriteAll(QString::fromLocal8Bit(argv[1]));
+    QStringList only;
+    for (int i = 2; !icons && i < argc; ++i) only << QString::fromLocal8Bit(argv[i]);
+    const QString error = icons ? qm::art::WriteIcons(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]))
+                                : qm::art::WriteAll(QString::fromLocal8Bit(argv[1]), only);
     if (!error.isEmpty()) {
         std::cerr << "quillmere-art: " << error.toStdString() << "\n";
         return 1;

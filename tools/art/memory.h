@@ -1,17 +1,17 @@
 #pragma once
-// Memory pictures: three fairies together in a place that suits them, and
-// each fairy's farewell.
+// Memory pictures: the moment of an event, as the memory table describes it
+// (memory_table.h): its place in its light, the fairies in their poses, the
+// things of the story, the weather, and the soft frame of a kept memory.
 
 #include <QPainter>
 #include <QSize>
-#include <QString>
+
+#include "memory_table.h"
 
 namespace qm::art {
 
 constexpr QSize kMemorySize(480, 360);
 
-// trio: three different fairy digits in ascending order, e.g. "027".
-void DrawTrioMemory(QPainter& p, const QString& trio);
-void DrawFarewell(QPainter& p, int fairy);
+void DrawMemory(QPainter& p, const MemoryPlan& plan);
 
 }  // namespace qm::art

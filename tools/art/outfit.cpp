@@ -102,7 +102,7 @@ void Star(QPainter& p, QPointF c, double r, const QColor& colour) {
 
 void FeatherRows(QPainter& p, const Fairy& f, const QPainterPath& cloak) {
     p.save();
-    p.setClipPath(cloak);
+    p.setClipPath(cloak, Qt::IntersectClip);
     p.setBrush(Qt::NoBrush);
     for (int row = 0; row < 6; ++row) {
         const double y = 46 + row * 14;
@@ -116,12 +116,13 @@ void FeatherRows(QPainter& p, const Fairy& f, const QPainterPath& cloak) {
 
 }  // namespace
 
-void DrawWings(QPainter& p, const Fairy& fairy, double flap) {
+void DrawWings(QPainter& p, const Fairy& fairy, double flap, double span) {
     for (double side : {-1.0, 1.0}) {
         const QPointF root(side * 5, 42);
         p.save();
         p.translate(root);
         p.rotate(-side * flap);
+        p.scale(span, span);
         if (fairy.outfit == Outfit::FeatherCloak) {
             for (int i = 0; i < 7; ++i) {
                 p.save();
@@ -155,8 +156,21 @@ void DrawWings(QPainter& p, const Fairy& fairy, double flap) {
     }
 }
 
-void DrawLegs(QPainter& p, const Fairy& fairy) {
-    if (LongSkirt(fairy.outfit) || fairy.outfit == Outfit::Orb) return;
+double PostureDrop(Posture posture) {
+    switch (posture) {
+        case Posture::Sit:
+            return 24;
+        case Posture::Kneel:
+            return 16;
+        case Posture::Stand:
+        case Posture::Lie:
+            break;
+    }
+    return 0;
+}
+
+void DrawLegs(QPainter& p, const Fairy& fairy, Posture posture) {
+    if (LongSkirt(fairy.outfit) || fairy.outfit == Outfit::Orb || PostureDrop(posture) > 0) return;
     const bool bare = fairy.outfit == Outfit::LeafDress;
     const QColor shoe = bare ? Skin() : fairy.dressShade.darker(125);
     for (double side : {-1.0, 1.0}) {
@@ -167,6 +181,35 @@ void DrawLegs(QPainter& p, const Fairy& fairy) {
         FillSoft(p, EllipsePath(QPointF(side * 9.5, 115), 6.5, 4.2), bare ? Skin() : shoe.lighter(130),
                  bare ? SkinShade() : shoe, 1.2);
     }
+}
+
+void DrawLegsOnGround(QPainter& p, const Fairy& fairy, Posture posture) {
+    const double drop = PostureDrop(posture);
+    if (drop == 0 || fairy.outfit == Outfit::Orb) return;
+    const double ground = kFeetY - drop;  // in the raised body's units
+    const bool bare = fairy.outfit == Outfit::LeafDress;
+    const QColor shoe = bare ? Skin() : fairy.dressShade.darker(125);
+    const bool cloak = fairy.outfit == Outfit::FeatherCloak;
+    if (LongSkirt(fairy.outfit)) {
+        // The skirt spreads around her on the ground.
+        const Cut cut = CutOf(fairy.outfit);
+        FillSoft(p, EllipsePath(QPointF(0, ground - 2), cut.half + 8, 9), cloak ? fairy.accent : fairy.dress,
+                 cloak ? fairy.hairShade : fairy.dressShade);
+    } else {
+        // Legs coming towards us from under the skirt: knees when kneeling,
+        // the feet out in front when sitting.
+        for (double side : {-1.0, 1.0}) {
+            const QPointF from(side * 7, 82), to(side * (posture == Posture::Sit ? 11 : 9), ground - 4);
+            p.setPen(QPen(OutlineOf(SkinShade()), 9.4, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(from, to);
+            p.setPen(QPen(Skin(), 7.2, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(from, to);
+        }
+    }
+    if (posture != Posture::Sit || cloak) return;
+    for (double side : {-1.0, 1.0})
+        FillSoft(p, EllipsePath(QPointF(side * 12, ground), 5.5, 5), bare ? Skin() : shoe.lighter(130),
+                 bare ? SkinShade() : shoe, 1.2);
 }
 
 void DrawOutfit(QPainter& p, const Fairy& fairy) {
@@ -183,7 +226,7 @@ void DrawOutfit(QPainter& p, const Fairy& fairy) {
             return;
         case Outfit::WaveDress:
             p.save();
-            p.setClipPath(garment);
+            p.setClipPath(garment, Qt::IntersectClip);
             p.setPen(QPen(WithAlpha(Qt::white, 170), 1.6));
             p.setBrush(Qt::NoBrush);
             for (double x = -36; x < 36; x += 12) p.drawArc(QRectF(x, 70, 12, 8), 0, 180 * 16);
@@ -196,13 +239,35 @@ void DrawOutfit(QPainter& p, const Fairy& fairy) {
     }
 }
 
-void DrawArm(QPainter& p, const Fairy& fairy, double side, double angle) {
-    if (fairy.outfit == Outfit::Orb) return;
-    const double a = qDegreesToRadians(angle);
-    const QPointF shoulder(side * 13, 35);
-    const QPointF dir(side * std::sin(a), std::cos(a));
-    const double length = 27;
-    const QPointF elbow = shoulder + dir * length * 0.55, hand = shoulder + dir * length;
+namespace {
+
+struct ArmPoints {
+    QPointF shoulder, elbow, hand;
+    QPointF upper, fore;  // unit directions
+};
+
+ArmPoints ArmAt(double side, const Arm& arm) {
+    const auto direction = [side](double degrees) {
+        const double a = qDegreesToRadians(degrees);
+        return QPointF(side * std::sin(a), std::cos(a));
+    };
+    const double length = 27 * arm.length;
+    ArmPoints points;
+    points.shoulder = QPointF(side * 13, 35);
+    points.upper = direction(arm.upper);
+    points.fore = direction(arm.fore);
+    points.elbow = points.shoulder + points.upper * length * 0.55;
+    points.hand = points.elbow + points.fore * length * 0.45;
+    return points;
+}
+
+}  // namespace
+
+QPointF HandPoint(double side, const Arm& arm) { return ArmAt(side, arm).hand; }
+
+void DrawArm(QPainter& p, const Fairy& fairy, double side, const Arm& arm) {
+    if (fairy.outfit == Outfit::Orb || !arm.shown) return;
+    const ArmPoints at = ArmAt(side, arm);
     const bool cloak = fairy.outfit == Outfit::FeatherCloak;
     const QColor sleeve = cloak ? fairy.accent : fairy.dress;
     const QColor sleeveShade = cloak ? fairy.hairShade : fairy.dressShade;
@@ -213,22 +278,25 @@ void DrawArm(QPainter& p, const Fairy& fairy, double side, double angle) {
         p.drawLine(from, to);
     };
     if (cloak) {
-        stroke(shoulder, hand, 10, Mix(sleeve, sleeveShade, 0.4), sleeveShade);
+        const QColor wing = Mix(sleeve, sleeveShade, 0.4);
+        if (arm.upper == arm.fore) return stroke(at.shoulder, at.hand, 10, wing, sleeveShade);
+        stroke(at.shoulder, at.elbow, 10, wing, sleeveShade);
+        stroke(at.elbow, at.hand, 9, wing, sleeveShade);
         return;
     }
-    stroke(elbow, hand, 5.8, Skin(), SkinShade());
-    FillSoft(p, EllipsePath(hand, 4.6, 4.6), Skin(), Mix(Skin(), SkinShade(), 0.5), 1.2);
+    stroke(at.elbow, at.hand, 5.8, Skin(), SkinShade());
+    FillSoft(p, EllipsePath(at.hand, 4.6, 4.6), Skin(), Mix(Skin(), SkinShade(), 0.5), 1.2);
     if (fairy.outfit == Outfit::Robe) {
-        const QPointF across(-dir.y() * side, dir.x() * side);
-        QPainterPath wide(shoulder - across * 5);
-        wide.lineTo(shoulder + across * 5);
-        wide.lineTo(elbow + dir * 6 + across * 9);
-        wide.quadTo(elbow + dir * 9, elbow + dir * 6 - across * 9);
+        const QPointF across(-at.upper.y() * side, at.upper.x() * side);
+        QPainterPath wide(at.shoulder - across * 5);
+        wide.lineTo(at.shoulder + across * 5);
+        wide.lineTo(at.elbow + at.upper * 6 + across * 9);
+        wide.quadTo(at.elbow + at.upper * 9, at.elbow + at.upper * 6 - across * 9);
         wide.closeSubpath();
         FillSoft(p, wide, sleeve, sleeveShade, 1.3);
         return;
     }
-    stroke(shoulder, elbow, 8.5, Mix(sleeve, sleeveShade, 0.3), sleeveShade);
+    stroke(at.shoulder, at.elbow, 8.5, Mix(sleeve, sleeveShade, 0.3), sleeveShade);
 }
 
 void DrawOutfitOverlay(QPainter& p, const Fairy& fairy) {
@@ -247,7 +315,7 @@ void DrawOutfitOverlay(QPainter& p, const Fairy& fairy) {
     for (const QPainterPath& part : {end, wrap}) {
         FillSoft(p, part, scarf, fairy.hairShade, 1.2);
         p.save();
-        p.setClipPath(part);
+        p.setClipPath(part, Qt::IntersectClip);
         for (int i = 0; i < 12; ++i) Star(p, QPointF(-14 + (i * 7) % 30, 30 + i * 4.2), 2.4, fairy.accent);
         p.restore();
     }

@@ -23,7 +23,7 @@ void DrawPortrait(QPainter& p, const Fairy& fairy, Expression expression) {
     p.scale(orb ? 1.9 : 1.42, orb ? 1.9 : 1.42);
     if (orb) p.translate(0, -62);
     Pose pose;
-    pose.leftArm = pose.rightArm = 20;
+    pose.left = pose.right = Straight(20);
     pose.wingFlap = 8;
     pose.expression = expression;
     DrawFairy(p, fairy, pose);

@@ -1,10 +1,12 @@
 #include "scene.h"
 
 #include <QLinearGradient>
+#include <QRadialGradient>
 #include <QRandomGenerator>
 
 #include "brushwork.h"
 #include "landscape.h"
+#include "story_places.h"
 
 namespace qm::art {
 
@@ -20,6 +22,18 @@ const Sky kDusk{QColor(0x5a5c9e),        QColor(0xe49a94), QColor(0xffd3a0), QCo
 const Sky kNight{QColor(0x0c1230), QColor(0x1d2858), QColor(0x3a3f78), QColor(0, 0, 0, 0), {}, 0, Qt::transparent};
 const Sky kRose{QColor(0x5e426e), QColor(0xc98c9c), QColor(0xf3c9a2), QColor(255, 225, 190, 200), {320, 300}, 30,
                 Qt::transparent};
+// The light of any place at night: a full moon, stars, the land in blue.
+const Sky kMoonlight{QColor(0x0c1230),
+                     QColor(0x1d2858),
+                     QColor(0x3a3f78),
+                     QColor(255, 248, 220, 200),
+                     {500, 86},
+                     20,
+                     QColor(8, 12, 40, 165),
+                     110};
+const Sky kLastMorning{QColor(0xb8cced),           QColor(0xe6e8f0), QColor(0xfff2dc),
+                       QColor(255, 244, 220, 190), {520, 226},       22,
+                       QColor(230, 236, 250, 30)};
 const Sky kGlade{QColor(0xdcefd0), QColor(0xeaf4d8), QColor(0xf6f0d0), QColor(255, 250, 220, 160), {470, 40}, 24,
                  Qt::transparent};
 
@@ -70,7 +84,7 @@ void ForestScene(QPainter& p, QRandomGenerator& rng, const Sky& sky) {
     for (int i = 0; i < 4; ++i)
         PaintBeam(
             p, QPolygonF({{380.0 + i * 60, -10}, {420.0 + i * 60, -10}, {250.0 + i * 80, 480}, {190.0 + i * 80, 480}}),
-            {0, 0}, {0, 480}, QColor(255, 250, 220, 70));
+            {0, 0}, {0, 480}, WithAlpha(Mix(QColor(255, 250, 220), sky.horizon, 0.4), 70));
     PaintMotes(p, rng, 18, {60, 100, 520, 260}, {QColor(0xfff0a0), QColor(0xd8ffb0)});
 }
 
@@ -91,19 +105,7 @@ void HillScene(QPainter& p, QRandomGenerator& rng, const Sky& sky) {
     PaintSky(p, sky, 300);
     PaintClouds(p, rng, 6, {20, 50, 600, 130}, QColor(255, 255, 255, 170));
     PaintRidge(p, rng, 270, 20, Far(QColor(0x92c08c), sky, 0.45), Far(QColor(0x7aa878), sky, 0.3));
-    QPainterPath hill(QPointF(-10, 490));
-    hill.lineTo(-10, 330);
-    hill.cubicTo(150, 300, 300, 215, 420, 215);
-    hill.cubicTo(520, 215, 600, 270, 650, 300);
-    hill.lineTo(650, 490);
-    hill.closeSubpath();
-    FillSoft(p, hill, QColor(0x98cf72), QColor(0x3e7a46), 0);
-    QPainterPath path(QPointF(120, 490));
-    path.cubicTo(260, 420, 200, 330, 400, 232);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0xeadcae), 14, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(path);
-    PaintRoundTree(p, QPointF(440, 222), 130, QColor(0x5fa860), QColor(0x6a5040));
+    PaintHomeHill(p, QColor(0x98cf72), QColor(0x3e7a46), QColor(0xeadcae), QColor(0x5fa860), QColor(0x6a5040));
     PaintFlowerField(p, rng, {0, 300, 640, 180}, 90, {QColor(0xffffff), QColor(0xfff0a0), QColor(0xffc0d8)});
 }
 
@@ -111,12 +113,7 @@ void NightScene(QPainter& p, QRandomGenerator& rng, const Sky& sky) {
     PaintSky(p, sky, 330);
     p.setPen(Qt::NoPen);
     // The milky way: a round glow squashed into a band.
-    p.save();
-    p.translate(320, 160);
-    p.rotate(-18);
-    p.scale(1, 0.16);
-    Glow(p, QPointF(0, 0), 380, QColor(200, 190, 255, 60));
-    p.restore();
+    GlowBand(p, QPointF(320, 160), 380, 0.16, -18, QColor(200, 190, 255, 60));
     PaintStars(p, rng, 170, {0, 0, 640, 300});
     const QPointF moon(505, 92);
     Glow(p, moon, 90, QColor(255, 245, 200, 70));
@@ -157,6 +154,18 @@ void TownScene(QPainter& p, QRandomGenerator& rng, const Sky& sky) {
     PaintMotes(p, rng, 12, {20, 300, 600, 60}, {QColor(0xffd27a)});
 }
 
+// The last day: the home meadow on a still, pale morning, its colours fading
+// at the edges into a page's blank margin, and one black feather in the air.
+void LastDayScene(QPainter& p, QRandomGenerator& rng, const Sky& sky) {
+    GameScene(p, rng, sky);
+    QRadialGradient margin(QPointF(320, 230), 420);
+    margin.setColorAt(0.45, QColor(255, 253, 246, 0));
+    margin.setColorAt(0.8, QColor(255, 253, 246, 170));
+    margin.setColorAt(1, QColor(255, 253, 246, 255));
+    p.fillRect(QRectF(0, 0, kCanvasWidth, kCanvasHeight), margin);
+    Feather(p, QPointF(430, 170), 60, 28, QColor(0x4d475c), QColor(0x15121a));
+}
+
 struct SceneInfo {
     const char* name;
     Sky sky;
@@ -165,9 +174,23 @@ struct SceneInfo {
 
 const SceneInfo& Info(Scene scene) {
     static const SceneInfo scenes[kSceneCount] = {
-        {"game", kDawn, GameScene},       {"par", kRose, ChronicleScene}, {"forest", kGlade, ForestScene},
-        {"lake", kDay, LakeScene},        {"hill", kDay, HillScene},      {"night", kNight, NightScene},
-        {"flowers", kDusk, FlowersScene}, {"town", kDusk, TownScene},
+        {"game", kDawn, GameScene},
+        {"par", kRose, ChronicleScene},
+        {"forest", kGlade, ForestScene},
+        {"lake", kDay, LakeScene},
+        {"hill", kDay, HillScene},
+        {"night", kNight, NightScene},
+        {"flowers", kDusk, FlowersScene},
+        {"town", kDusk, TownScene},
+        {"snow", kSnowLight, PaintSnowHill},
+        {"rain", kRainLight, PaintRainyForest},
+        {"bonfire", kAfterDusk, PaintBonfire},
+        {"nightlake", kDeepNight, PaintNightLake},
+        {"nightfield", kEarlyNight, PaintNightField},
+        {"sunset", kSunsetLight, PaintSunsetHill},
+        {"river", kRiverLight, PaintRiver},
+        {"dawn", kBeforeDawn, PaintDawnHill},
+        {"lastday", kLastMorning, LastDayScene},
     };
     return scenes[int(scene)];
 }
@@ -180,6 +203,10 @@ const Sky& SkyOf(Light light, const Sky& own) {
             return kDay;
         case Light::Dusk:
             return kDusk;
+        case Light::Night:
+            return kMoonlight;
+        case Light::Overcast:
+            return kRainLight;
         case Light::Own:
             break;
     }
@@ -189,6 +216,27 @@ const Sky& SkyOf(Light light, const Sky& own) {
 }  // namespace
 
 QString SceneName(Scene scene) { return Info(scene).name; }
+
+bool SceneNamed(const QString& name, Scene& scene) {
+    for (int s = 0; s < kSceneCount; ++s)
+        if (name == Info(Scene(s)).name) {
+            scene = Scene(s);
+            return true;
+        }
+    return false;
+}
+
+bool LightNamed(const QString& word, Light& light) {
+    static const std::pair<const char*, Light> kNames[] = {{"own", Light::Own},     {"dawn", Light::Dawn},
+                                                           {"day", Light::Day},     {"dusk", Light::Dusk},
+                                                           {"night", Light::Night}, {"overcast", Light::Overcast}};
+    for (const auto& [name, value] : kNames)
+        if (word == name) {
+            light = value;
+            return true;
+        }
+    return false;
+}
 
 void DrawScene(QPainter& p, Scene scene, Light light) {
     const SceneInfo& info = Info(scene);

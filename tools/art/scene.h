@@ -10,14 +10,36 @@ namespace qm::art {
 
 constexpr QSize kSceneSize(640, 480);
 
-enum class Scene { Game, Chronicle, Forest, Lake, Hill, Night, Flowers, Town };
-constexpr int kSceneCount = 8;
+enum class Scene {
+    Game,
+    Chronicle,
+    Forest,
+    Lake,
+    Hill,
+    Night,
+    Flowers,
+    Town,
+    Snow,
+    Rain,
+    Bonfire,
+    NightLake,
+    NightField,
+    Sunset,
+    River,
+    Dawn,
+    LastDay
+};
+constexpr int kSceneCount = 17;
 
-// The picture name the game's scripts use ("game", "par", "forest", ...).
+// The picture name the game's scripts use ("game", "par", "forest", ...),
+// and back; returns false for a name that is no scene.
 QString SceneName(Scene scene);
+bool SceneNamed(const QString& name, Scene& scene);
 
 // A memory picture may show a place at another time of day.
-enum class Light { Own, Dawn, Day, Dusk };
+enum class Light { Own, Dawn, Day, Dusk, Night, Overcast };
+// "own", "dawn", "day", "dusk", "night", "overcast"; false for another word.
+bool LightNamed(const QString& word, Light& light);
 
 void DrawScene(QPainter& p, Scene scene, Light light = Light::Own);
 

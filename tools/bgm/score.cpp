@@ -1,7 +1,11 @@
 #include "score.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <sstream>
+
+#include "timbre.h"
 
 namespace qm::bgm {
 
@@ -9,7 +13,13 @@ namespace {
 
 constexpr int kSemitoneOfLetter[] = {9, 11, 0, 2, 4, 5, 7};  // A B C D E F G above C
 
-std::string StripComment(const std::string& line) { return line.substr(0, line.find('#')); }
+// A comment starts with a # that begins a word, so that C#4 stays a pitch.
+std::string StripComment(const std::string& line) {
+    for (size_t i = 0; i < line.size(); ++i)
+        if (line[i] == '#' && (i == 0 || std::isspace(static_cast<unsigned char>(line[i - 1]))))
+            return line.substr(0, i);
+    return line;
+}
 
 std::vector<double> ParseChord(const std::string& text, int line) {
     std::vector<double> frequencies;
@@ -30,21 +40,58 @@ double VoiceLength(const Voice& voice) {
 
 void ParseVoiceLine(std::istringstream& words, Score& score, int line) {
     Voice voice;
-    std::string ringWord;
+    std::string ringWord, toneWord;
     if (!(words >> voice.name >> voice.gain >> ringWord >> voice.ring) || ringWord != "ring" || voice.gain <= 0 ||
         voice.ring < 0)
-        throw ScoreError(line, "expected: voice NAME GAIN ring BEATS");
+        throw ScoreError(line, "expected: voice NAME GAIN ring BEATS [tone TIMBRE]");
+    if (words >> toneWord) {
+        if (toneWord != "tone" || !(words >> voice.tone))
+            throw ScoreError(line, "expected: voice NAME GAIN ring BEATS [tone TIMBRE]");
+        if (!FindTimbre(voice.tone)) throw ScoreError(line, "no such timbre: " + voice.tone);
+    }
     score.voices.push_back(voice);
 }
 
-void ParseNoteLine(const std::string& chord, std::istringstream& words, Score& score, int line) {
+// How loud the voice being read plays: a mark, or a hairpin from one mark
+// to the next over some beats, in decibels so that it swells evenly.
+struct Dynamic {
+    double fromDb = 0, toDb = 0;
+    double start = 0, beats = 0;
+
+    double LevelAt(double beat) const {
+        const double t = beats > 0 ? std::clamp((beat - start) / beats, 0.0, 1.0) : 1;
+        return std::pow(10.0, (fromDb + (toDb - fromDb) * t) / 20);
+    }
+};
+
+double Decibels(double level) { return 20 * std::log10(level); }
+
+void ParseDynamicLine(std::istringstream& words, const Score& score, Dynamic& dynamic, int line) {
+    if (score.voices.empty()) throw ScoreError(line, "a dynamic before the first voice line");
+    std::string mark, overWord;
+    if (!(words >> mark) || DynamicLevel(mark) == 0)
+        throw ScoreError(line, "expected: dynamic pp|p|mp|mf|f|ff [over BEATS]");
+    const double now = VoiceLength(score.voices.back());
+    Dynamic next{Decibels(dynamic.LevelAt(now)), Decibels(DynamicLevel(mark)), now, 0};
+    if (words >> overWord && (overWord != "over" || !(words >> next.beats) || next.beats <= 0))
+        throw ScoreError(line, "expected: dynamic MARK over BEATS");
+    dynamic = next;
+}
+
+// One or more notes: PITCH BEATS, PITCH BEATS, ...
+void ParseNoteLine(const std::string& first, std::istringstream& words, Score& score, const Dynamic& dynamic,
+                   int line) {
     if (score.voices.empty()) throw ScoreError(line, "a note before the first voice line");
     Voice& voice = score.voices.back();
-    Note note;
-    if (!(words >> note.beats) || note.beats <= 0) throw ScoreError(line, "expected: PITCH BEATS");
-    note.frequencies = ParseChord(chord, line);
-    note.start = VoiceLength(voice);
-    voice.notes.push_back(note);
+    std::string chord = first;
+    do {
+        Note note;
+        if (!(words >> note.beats) || note.beats <= 0) throw ScoreError(line, "expected: PITCH BEATS");
+        note.frequencies = ParseChord(chord, line);
+        note.start = VoiceLength(voice);
+        note.level = dynamic.LevelAt(note.start);
+        voice.notes.push_back(note);
+    } while (words >> chord);
 }
 
 // The end is only known once every voice has been read, so the lines of the
@@ -68,6 +115,14 @@ void CheckEnd(Score& score, const std::vector<std::vector<int>>& noteLines, int 
 
 }  // namespace
 
+double DynamicLevel(const std::string& mark) {
+    static const std::pair<const char*, double> kMarks[] = {{"pp", 0.25}, {"p", 0.4},  {"mp", 0.55},
+                                                            {"mf", 0.7},  {"f", 0.85}, {"ff", 1.0}};
+    for (const auto& [name, level] : kMarks)
+        if (mark == name) return level;
+    return 0;
+}
+
 double PitchFrequency(const std::string& pitch) {
     if (pitch.size() < 2 || pitch.size() > 3 || pitch[0] < 'A' || pitch[0] > 'G') return 0;
     int semitone = kSemitoneOfLetter[pitch[0] - 'A'];
@@ -88,6 +143,7 @@ double PitchFrequency(const std::string& pitch) {
 Score ParseScore(std::istream& in) {
     Score score;
     std::vector<std::vector<int>> noteLines;
+    Dynamic dynamic;
     std::string text;
     int line = 0;
     while (std::getline(in, text)) {
@@ -100,9 +156,12 @@ Score ParseScore(std::istream& in) {
         } else if (first == "voice") {
             ParseVoiceLine(words, score, line);
             noteLines.emplace_back();
+            dynamic = Dynamic();
+        } else if (first == "dynamic") {
+            ParseDynamicLine(words, score, dynamic, line);
         } else {
-            ParseNoteLine(first, words, score, line);
-            noteLines.back().push_back(line);
+            ParseNoteLine(first, words, score, dynamic, line);
+            noteLines.back().resize(score.voices.back().notes.size(), line);
         }
         std::string extra;
         if (words >> extra) throw ScoreError(line, "unexpected: " + extra);

@@ -13,12 +13,14 @@ struct Note {
     double start = 0;                 // in beats from the start of the piece
     double beats = 0;                 // written length
     std::vector<double> frequencies;  // in Hz; empty for a rest
+    double level = 1;                 // the dynamic it is played at, 1 for ff
 };
 
 struct Voice {
     std::string name;
     double gain = 1;
-    double ring = 0;  // beats a note keeps sounding after its written end
+    double ring = 0;              // beats a note keeps sounding after its written end
+    std::string tone = "string";  // the timbre's name (timbre.h)
     std::vector<Note> notes;
 };
 
@@ -44,6 +46,9 @@ private:
 // "A4" is 440 Hz; a letter, an optional # or b, an octave digit. Returns 0
 // for anything else.
 double PitchFrequency(const std::string& pitch);
+
+// The level of a dynamic mark from pp to ff, or 0 for anything else.
+double DynamicLevel(const std::string& mark);
 
 // Every voice must last as long as the others, and no note may ring past the
 // end, so that the piece ends in silence and loops without a click.

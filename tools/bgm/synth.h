@@ -1,11 +1,13 @@
 #pragma once
-// Turns a score into sound: every note a few sine partials under a soft
-// attack and a slow decay, faded out at the end of its ringing.
+// Turns a score into sound: every note the sine partials of its voice's
+// timbre under the timbre's attack and decay, faded out at the end of its
+// ringing.
 
 #include <cstdint>
 #include <vector>
 
 #include "score.h"
+#include "timbre.h"
 
 namespace qm::bgm {
 

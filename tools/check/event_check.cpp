@@ -3,6 +3,7 @@
 #include <set>
 
 #include "event_rules.h"
+#include "house_rules.h"
 
 namespace qm::check {
 namespace {
@@ -10,13 +11,14 @@ namespace {
 // How the game fares when it starts an event.
 enum class Start { Runs, Missing, Empty };
 
-Start CheckEvent(GameFolder& folder, const std::string& name, const std::string& picture, Report& report,
-                 Named& named) {
+Start CheckEvent(GameFolder& folder, const std::string& name, EventKind kind, const std::string& picture,
+                 Report& report, Named& named) {
     const std::string file = folder.TextFile(name);
     const auto lines = folder.ReadText(file, report);
     if (!lines) return Start::Missing;
     if (lines->empty()) return Start::Empty;
     CheckScript(file, *lines, picture, report, named);
+    CheckHouseRules(file, *lines, kind, report);
     return Start::Runs;
 }
 
@@ -26,7 +28,7 @@ void CheckChainedEvents(GameFolder& folder, std::set<std::string>& read, Report&
     for (std::size_t i = 0; i < named.chains.size(); ++i) {
         const auto [name, place] = named.chains[i];
         if (!read.insert(name).second) continue;
-        const Start start = CheckEvent(folder, name, "", report, named);
+        const Start start = CheckEvent(folder, name, EventKind::Chained, "", report, named);
         if (start == Start::Missing) report.Add(place, ">ive names a missing event: " + folder.TextFile(name));
         if (start == Start::Empty) report.Add(place, ">ive names an empty event: " + folder.TextFile(name));
     }
@@ -41,9 +43,9 @@ Named CheckEvents(GameFolder& folder, Report& report) {
     for (const RuleEvent& event : EventsTheRulesStart()) {
         read.insert(event.name);
         const std::string file = folder.TextFile(event.name);
-        const Start start = CheckEvent(folder, event.name, event.picture, report, named);
-        if (start == Start::Missing) report.Add({file}, "missing " + event.what);
-        if (start == Start::Empty) report.Add({file}, "empty " + event.what);
+        const Start start = CheckEvent(folder, event.name, event.kind, event.picture, report, named);
+        if (start == Start::Missing) report.Add({file}, "missing " + Describe(event.kind));
+        if (start == Start::Empty) report.Add({file}, "empty " + Describe(event.kind));
         if (start == Start::Runs && !event.picture.empty()) promising.push_back(event);
     }
     CheckChainedEvents(folder, read, report, named);

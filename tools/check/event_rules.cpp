@@ -15,7 +15,7 @@ void AddGroupEvents(std::vector<RuleEvent>& events) {
         for (int b = a + 1; b < kFairies; ++b)
             for (int c = b + 1; c < kFairies; ++c) {
                 const std::string name = std::to_string(a) + std::to_string(b) + std::to_string(c);
-                events.push_back({name, "group event", name});
+                events.push_back({name, EventKind::Group, name});
             }
 }
 
@@ -23,7 +23,7 @@ void AddGroupEvents(std::vector<RuleEvent>& events) {
 void AddSoloEvents(std::vector<RuleEvent>& events) {
     for (int f = 0; f < kSoloFairies; ++f)
         for (int step = 0; step < kSoloSteps; ++step)
-            events.push_back({std::string(3, static_cast<char>('0' + f)) + std::to_string(step), "solo event", ""});
+            events.push_back({std::string(3, static_cast<char>('0' + f)) + std::to_string(step), EventKind::Solo, ""});
 }
 
 // The ending branch starts the ending of the fairy who loves the player
@@ -31,15 +31,22 @@ void AddSoloEvents(std::vector<RuleEvent>& events) {
 void AddFairyEndings(std::vector<RuleEvent>& events) {
     for (int f = 0; f < kFairies; ++f) {
         const std::string name = "end" + std::to_string(f);
-        events.push_back({name, "fairy ending", name});
+        events.push_back({name, EventKind::FairyEnding, name});
     }
 }
 
 }  // namespace
 
+std::string Describe(EventKind kind) {
+    // In the order of EventKind.
+    constexpr const char* kDescriptions[] = {"opening event", "help walkthrough", "ending event", "group event",
+                                             "solo event",    "fairy ending",     "chained event"};
+    return kDescriptions[static_cast<int>(kind)];
+}
+
 std::vector<RuleEvent> EventsTheRulesStart() {
     std::vector<RuleEvent> events = {
-        {"opn", "opening event", ""}, {"help", "help walkthrough", ""}, {"end", "ending event", ""}};
+        {"opn", EventKind::Opening, ""}, {"help", EventKind::Help, ""}, {"end", EventKind::LastDay, ""}};
     AddGroupEvents(events);
     AddSoloEvents(events);
     AddFairyEndings(events);

@@ -8,9 +8,16 @@
 
 namespace qm::check {
 
+// Which rule starts an event; a ">ive" line of another event starts a
+// chained one.
+enum class EventKind { Opening, Help, LastDay, Group, Solo, FairyEnding, Chained };
+
+// For the player's eyes: "group event", "fairy ending", ...
+std::string Describe(EventKind kind);
+
 struct RuleEvent {
     std::string name;
-    std::string what;  // for the player's eyes: which rule starts it
+    EventKind kind;
     // The memory picture the event holds from its start, awarded at its end
     // or by a ">nex" line alone; empty for none.
     std::string picture;

@@ -16,8 +16,8 @@
 namespace qm::art {
 namespace {
 
-int RunArt(const std::filesystem::path& gameFolder) {
-    return QProcess::execute(ART_PROGRAM, {QString::fromStdString(gameFolder.string())});
+int RunArt(const std::filesystem::path& gameFolder, const QStringList& only = {}) {
+    return QProcess::execute(ART_PROGRAM, QStringList{QString::fromStdString(gameFolder.string())} + only);
 }
 
 QStringList FilesUnder(const QString& root) {
@@ -52,6 +52,14 @@ TEST(ArtProgramTest, WritesEveryPictureAtItsSizeTheSameEveryRun) {
     ASSERT_EQ(FilesUnder(PathOf(second)), expected);
     for (const QString& file : expected)
         EXPECT_TRUE(Bytes(root.filePath(file)) == Bytes(QDir(PathOf(second)).filePath(file))) << file.toStdString();
+}
+
+// While drawing, an artist asks for a few pictures by name: only those are
+// written, and no marker says the folder is complete.
+TEST(ArtProgramTest, DrawsOnlyThePicturesNamed) {
+    qm::testing::TempFolder folder;
+    ASSERT_EQ(RunArt(folder.path(), {"027", "snow", "ササン＿笑"}), 0);
+    EXPECT_EQ(FilesUnder(PathOf(folder)), (QStringList{"face/ササン＿笑.png", "img/027.png", "img/snow.png"}));
 }
 
 TEST(ArtProgramFailureTest, ReportsAGameFolderItCannotMake) {

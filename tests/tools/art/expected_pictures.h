@@ -9,7 +9,8 @@ namespace qm::art::testing {
 
 inline std::map<QString, QSize> ExpectedPictures() {
     std::map<QString, QSize> pictures;
-    for (const char* scene : {"game", "par", "forest", "lake", "hill", "night", "flowers", "town"})
+    for (const char* scene : {"game", "par", "forest", "lake", "hill", "night", "flowers", "town", "snow", "rain",
+                              "bonfire", "nightlake", "nightfield", "sunset", "river", "dawn", "lastday"})
         pictures[QString("img/") + scene + ".png"] = QSize(640, 480);
     for (char a = '0'; a <= '7'; ++a)
         for (char b = a + 1; b <= '7'; ++b)

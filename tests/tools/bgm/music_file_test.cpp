@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "score.h"
+#include "sound_measures.h"
 #include "synth.h"
 #include "wav.h"
 
@@ -51,11 +52,14 @@ TEST(MusicFileTest, HeaderDescribesSixteenBitMonoPcm) {
     EXPECT_EQ(std::int16_t(Number(bytes, 44 + 8, 2)), -32768);
 }
 
-TEST(MusicFileTest, ShippedMusicLastsUnderAMinuteAndHalfAndLoopsInSilence) {
+TEST(MusicFileTest, ShippedMusicLastsTwoToThreeMinutesInUnderSixMegabytesAndLoopsInSilence) {
     const std::vector<std::int16_t> samples = Render(ShippedScore(), kRate);
     const double seconds = double(samples.size()) / kRate;
-    EXPECT_GE(seconds, 30);
-    EXPECT_LE(seconds, 90);
+    EXPECT_GE(seconds, 120);
+    EXPECT_LE(seconds, 180);
+    std::ostringstream file;
+    WriteWav(file, samples, kRate);
+    EXPECT_LT(file.str().size(), 6'000'000u);
     // Where the end meets the start again, both are silent.
     EXPECT_LE(std::abs(samples.front()), 16);
     EXPECT_LE(std::abs(samples.back()), 16);
@@ -64,6 +68,18 @@ TEST(MusicFileTest, ShippedMusicLastsUnderAMinuteAndHalfAndLoopsInSilence) {
         std::max_element(samples.begin(), samples.end(), [](int a, int b) { return std::abs(a) < std::abs(b); });
     EXPECT_GT(std::abs(*loudest), 8000);
     EXPECT_LT(std::abs(*loudest), 32767);
+}
+
+// Quiet parts and loud ones, not one level throughout; and a clear, bright
+// sound rather than a muffled one.
+TEST(MusicFileTest, ShippedMusicHasDynamicsAndBrightness) {
+    const std::vector<std::int16_t> samples = Render(ShippedScore(), kRate);
+    std::vector<double> levels = testing::SecondLevels(samples, kRate);
+    // Leave out the seconds where the loop meets itself in silence.
+    levels = std::vector<double>(levels.begin() + 2, levels.end() - 2);
+    const auto [quietest, loudest] = std::minmax_element(levels.begin(), levels.end());
+    EXPECT_GE(*loudest - *quietest, 8);
+    EXPECT_GT(testing::ShareAbove(samples, kRate, 2000), 0.02);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 
 namespace qm::bgm {
@@ -59,6 +60,54 @@ TEST(ScoreTest, VoicesPlayTogetherAndTheirNotesFollowOneAnother) {
     EXPECT_EQ(score.voices[1].notes[0].start, 0);
 }
 
+TEST(ScoreTest, ALineMayHoldABarOfNotesAndSharpsAreNotComments) {
+    const Score score = Parse(
+        "tempo 90\n"
+        "voice tune 1 ring 0 tone harp\n"
+        "F#4 1 - 0.5 C#5+A4 1.5  # one bar\n"
+        "#C4 1 (a comment)\n");
+    ASSERT_EQ(score.voices[0].notes.size(), 3u);
+    EXPECT_EQ(score.voices[0].tone, "harp");
+    EXPECT_NEAR(score.voices[0].notes[0].frequencies[0], PitchFrequency("F#4"), 1e-9);
+    EXPECT_TRUE(score.voices[0].notes[1].frequencies.empty());
+    EXPECT_EQ(score.voices[0].notes[2].start, 1.5);
+    EXPECT_EQ(score.beats, 3);
+}
+
+std::vector<double> Levels(const Voice& voice) {
+    std::vector<double> levels;
+    for (const Note& note : voice.notes) levels.push_back(note.level);
+    return levels;
+}
+
+TEST(ScoreTest, DynamicsSetTheLevelOfTheNotesThatFollow) {
+    const Score score = Parse(
+        "tempo 60\n"
+        "voice a 1 ring 0\n"
+        "C4 1\n"
+        "dynamic p\n"
+        "C4 1 C4 1\n"
+        "dynamic f over 4\n"
+        "C4 1 C4 1 C4 1 C4 1 C4 1 C4 1\n"
+        "voice b 1 ring 0\n"
+        "C4 9\n");
+    const std::vector<double> a = Levels(score.voices[0]);
+    ASSERT_EQ(a.size(), 9u);
+    EXPECT_EQ(a[0], 1);  // ff until the first mark
+    EXPECT_EQ(a[1], DynamicLevel("p"));
+    EXPECT_EQ(a[2], DynamicLevel("p"));
+    // The hairpin swells evenly in decibels, then holds its mark.
+    EXPECT_DOUBLE_EQ(a[3], DynamicLevel("p"));
+    EXPECT_NEAR(a[5], std::sqrt(DynamicLevel("p") * DynamicLevel("f")), 1e-9);
+    EXPECT_DOUBLE_EQ(a[7], DynamicLevel("f"));
+    EXPECT_DOUBLE_EQ(a[8], DynamicLevel("f"));
+    for (size_t i = 4; i < 7; ++i) EXPECT_LT(a[i - 1], a[i]);
+    // Each voice starts at ff again.
+    EXPECT_EQ(score.voices[1].notes[0].level, 1);
+    for (const char* mark : {"pp", "p", "mp", "mf", "f"}) EXPECT_LT(DynamicLevel(mark), 1) << mark;
+    EXPECT_EQ(DynamicLevel("fff"), 0);
+}
+
 TEST(ScoreTest, MistakesAreReportedWithTheirLine) {
     const std::string head = "tempo 90\nvoice a 1 ring 0\n";
     EXPECT_EQ(ErrorLine(head + "C4 1\nH4 1\n"), 4);
@@ -71,6 +120,14 @@ TEST(ScoreTest, MistakesAreReportedWithTheirLine) {
     EXPECT_EQ(ErrorLine("tempo fast\n"), 1);
     EXPECT_EQ(ErrorLine("voice a 1 ring 0\nC4 1\n"), 2);
     EXPECT_EQ(ErrorLine("tempo 90\n"), 1);
+    EXPECT_EQ(ErrorLine(head + "C4 1 D4\n"), 3);
+    EXPECT_EQ(ErrorLine("tempo 90\nvoice a 1 ring 0 tone kazoo\nC4 1\n"), 2);
+    EXPECT_EQ(ErrorLine("tempo 90\nvoice a 1 ring 0 timbre harp\nC4 1\n"), 2);
+    EXPECT_EQ(ErrorLine(head + "dynamic loud\nC4 1\n"), 3);
+    EXPECT_EQ(ErrorLine(head + "dynamic p over\nC4 1\n"), 3);
+    EXPECT_EQ(ErrorLine(head + "dynamic p over 0\nC4 1\n"), 3);
+    EXPECT_EQ(ErrorLine(head + "dynamic p in 2\nC4 1\n"), 3);
+    EXPECT_EQ(ErrorLine("tempo 90\ndynamic p\n"), 2);
 }
 
 TEST(ScoreTest, ThePieceMustEndInSilence) {

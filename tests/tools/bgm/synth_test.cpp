@@ -1,12 +1,17 @@
-// How notes become sound: length, envelopes, chords, rests and gains.
+// How notes become sound: length, envelopes, chords, rests, gains, timbres
+// and dynamics.
 
 #include "synth.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <complex>
 #include <cstdlib>
 #include <sstream>
+
+#include "sound_measures.h"
 
 namespace qm::bgm {
 namespace {
@@ -60,6 +65,48 @@ TEST(SynthTest, VoicesKeepTheirGainsAndRestsAreSilent) {
     EXPECT_NEAR(ratio, 4, 0.05);
     EXPECT_EQ(Loudest(samples, 1.3, 2), 0);
     EXPECT_EQ(Loudest(samples, 3.3, 4), 0);
+}
+
+TEST(SynthTest, DynamicsScaleTheirNotes) {
+    const std::vector<std::int16_t> samples = RenderText("tempo 60\nvoice a 1 ring 0\nA4 1 - 1\ndynamic p\nA4 1 - 1\n");
+    EXPECT_NEAR(double(Loudest(samples, 2, 3)) / Loudest(samples, 0, 1), DynamicLevel("p"), 0.01);
+}
+
+std::vector<std::int16_t> OneNote(const std::string& tone, const std::string& pitch) {
+    return RenderText("tempo 60\nvoice a 1 ring 0 tone " + tone + "\n" + pitch + " 2\n");
+}
+
+TEST(SynthTest, HarpAndBellShineWhereTheStringIsDark) {
+    const double string = testing::ShareAbove(OneNote("string", "A4"), kRate, 2000);
+    EXPECT_LT(string, 0.001);
+    EXPECT_GT(testing::ShareAbove(OneNote("harp", "A4"), kRate, 2000), 20 * string);
+    EXPECT_GT(testing::ShareAbove(OneNote("bell", "A4"), kRate, 2000), 20 * string);
+}
+
+TEST(SynthTest, APadHoldsItsNoteWhereAStruckNoteFades) {
+    const std::vector<std::int16_t> pad = OneNote("pad", "A4"), bell = OneNote("bell", "A4");
+    EXPECT_NEAR(double(Loudest(pad, 1.2, 1.3)) / Loudest(pad, 0.5, 0.6), 1, 0.1);
+    EXPECT_LT(double(Loudest(bell, 1.2, 1.3)) / Loudest(bell, 0.5, 0.6), 0.8);
+    // Its swell takes a moment, where a struck note speaks at once.
+    EXPECT_LT(Loudest(pad, 0, 0.05), Loudest(pad, 0.5, 0.6) / 4);
+    EXPECT_GT(Loudest(bell, 0, 0.05), Loudest(bell, 0.5, 0.6));
+}
+
+// How strongly one frequency sounds through the whole of samples.
+double AmplitudeAt(const std::vector<std::int16_t>& samples, double hz) {
+    std::complex<double> sum = 0;
+    for (size_t n = 0; n < samples.size(); ++n) sum += double(samples[n]) * std::polar(1.0, -2 * M_PI * hz * n / kRate);
+    return std::abs(sum) / samples.size();
+}
+
+// A bell's upper partials on a high note lie above what the sample rate
+// holds; kept, they would sound as wrong notes folded back below it.
+TEST(SynthTest, PartialsTooHighForTheSampleRateAreLeftOut) {
+    const std::vector<std::int16_t> high = OneNote("bell", "C7");
+    const double fundamental = PitchFrequency("C7");
+    const double folded = kRate - 8.93 * fundamental;  // 3360 Hz
+    EXPECT_LT(AmplitudeAt(high, folded), 0.002 * AmplitudeAt(high, fundamental));
+    EXPECT_GT(AmplitudeAt(high, 2.76 * fundamental), 0.02 * AmplitudeAt(high, fundamental));
 }
 
 }  // namespace
