@@ -38,16 +38,12 @@ public:
         const bool near = std::abs(model.left() - window.left()) <= 1 && std::abs(model.top() - window.top()) <= 1 &&
                           std::abs(model.width() - window.width()) <= 1 &&
                           std::abs(model.height() - window.height()) <= 1;
-        if (!near) Add("Pixels", Pixels(model), Pixels(window));
+        if (!near) Add("Pixels", PixelsOf(model), PixelsOf(window));
     }
 
     std::vector<std::string> lines;
 
 private:
-    static std::string Pixels(const QRect& r) {
-        return "[" + std::to_string(r.x()) + "," + std::to_string(r.y()) + "," + std::to_string(r.width()) + "," +
-               std::to_string(r.height()) + "]";
-    }
     void Add(const char* property, const std::string& model, const std::string& window) {
         lines.push_back(control_.Key() + "." + property + ": model " + model + ", window " + window);
     }
@@ -151,6 +147,11 @@ void CompareTimer(Differences& d, const Control& c, const QTimer& timer) {
 }
 
 }  // namespace
+
+std::string PixelsOf(const QRect& r) {
+    return "[" + std::to_string(r.x()) + "," + std::to_string(r.y()) + "," + std::to_string(r.width()) + "," +
+           std::to_string(r.height()) + "]";
+}
 
 ShownControls ShownControlsOf(const Form& form, QWidget& window) {
     ShownControls shown;

@@ -24,6 +24,9 @@ struct ShownControls {
 // their names.
 ShownControls ShownControlsOf(const Form& form, QWidget& window);
 
+// A rectangle as the driver prints it: [x,y,w,h].
+std::string PixelsOf(const QRect& r);
+
 std::vector<std::string> MirrorDifferences(const Form& form, const ShownControls& shown, double twipsPerPixel);
 
 }  // namespace qm::window

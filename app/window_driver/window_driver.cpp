@@ -31,11 +31,6 @@ constexpr int kLeastRowPixels = 4;
 
 QString QtText(const std::string& text) { return QString::fromStdString(text); }
 
-std::string PixelsOf(const QRect& r) {
-    return "[" + std::to_string(r.x()) + "," + std::to_string(r.y()) + "," + std::to_string(r.width()) + "," +
-           std::to_string(r.height()) + "]";
-}
-
 // Where a part of a scroll bar (an arrow, the thumb, the groove, the page
 // areas beside the thumb) lies, in the bar's own pixels.
 QRect PartOf(const QScrollBar& bar, QStyle::SubControl part) {

@@ -23,11 +23,6 @@
 namespace qm::window {
 namespace {
 
-std::string Pixels(const QRect& r) {
-    return "[" + std::to_string(r.x()) + "," + std::to_string(r.y()) + "," + std::to_string(r.width()) + "," +
-           std::to_string(r.height()) + "]";
-}
-
 // The title screen of a small game, shown.
 class ShownWindow : public ::testing::Test {
 protected:
@@ -78,8 +73,8 @@ TEST_F(ShownWindow, TheMirrorCheckNamesEveryWayTheWindowStraysFromTheModel) {
     EXPECT_EQ((std::vector<std::string>{
                   "CountMaxLst.ListIndex: model " + std::to_string(chosen) + ", window 2",
                   "CountMaxLst.Selected: model " + std::to_string(chosen) + ", window 2",
-                  "ComStt.Pixels: model " + Pixels(start.geometry().translated(0, -3)) + ", window " +
-                      Pixels(start.geometry()),
+                  "ComStt.Pixels: model " + PixelsOf(start.geometry().translated(0, -3)) + ", window " +
+                      PixelsOf(start.geometry()),
                   R"(ComStt.Caption: model "Start", window "Go")",
                   "LblTitle.Visible: model true, window false",
                   "BgmTim.Enabled: model true, window false",
