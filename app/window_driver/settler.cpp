@@ -20,17 +20,22 @@ constexpr int kWakeMs = 5;
 // A window that never settles (a timer of Qt's own repaints it forever)
 // still lets the script go on.
 constexpr int kLongestMs = 2000;
+// The window manager gives the focus within milliseconds when it gives it.
+constexpr int kFocusMs = 1000;
 
 }  // namespace
 
 Settler::Settler() { qApp->installEventFilter(this); }
 
-bool Settler::eventFilter(QObject*, QEvent* event) {
-    if (event->type() != QEvent::Timer) ++events_;
+bool Settler::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Timer) return false;
+    ++events_;
+    lastType_ = event->type();
+    lastReceiver_ = watched->metaObject()->className();
     return false;
 }
 
-void Settler::RunUntilQuiet() {
+bool Settler::RunUntilQuiet() {
     QTimer wake;
     wake.start(kWakeMs);
     QDeadlineTimer quiet(kQuietMs);
@@ -41,16 +46,21 @@ void Settler::RunUntilQuiet() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (events_ != before) quiet.setRemainingTime(kQuietMs);
     }
+    return quiet.hasExpired();
 }
 
-bool Settler::Settle(QWidget* window) {
-    RunUntilQuiet();
+std::string Settler::Settle(QWidget* window) {
+    const auto restless = [this] {
+        return "the window did not settle (the last event: " + std::to_string(lastType_) + " to " + lastReceiver_ + ")";
+    };
+    if (!RunUntilQuiet()) return restless();
     const bool waitsForFocus = window && window->isVisible() && !QApplication::activePopupWidget() &&
                                !QApplication::activeModalWidget() && !window->isActiveWindow();
-    if (!waitsForFocus) return true;
-    const bool focused = QTest::qWaitForWindowActive(window, kWindowManagerMs);
-    RunUntilQuiet();
-    return focused;
+    if (!waitsForFocus) return {};
+    // Now and then the window manager does not give the focus back after a
+    // box; a player's next click gives it (WindowDriver::WindowToClick).
+    (void)QTest::qWaitForWindowActive(window, kFocusMs);
+    return RunUntilQuiet() ? std::string() : restless();
 }
 
 }  // namespace qm::window

@@ -2,9 +2,11 @@
 // Lets the window settle after each command, before the next: the event
 // loop runs until only timer events have come for a while, and, while no
 // box or pop-up is open, until the window manager has given the window
-// the focus, which it does late (after the first show, after each box).
+// the focus, which it does late (after the first show, after each box),
+// or a second has passed.
 
 #include <QObject>
+#include <string>
 
 class QWidget;
 
@@ -15,16 +17,19 @@ public:
     // Counts the events of the whole application from now on.
     Settler();
 
-    // False if the window manager never gave `window` the focus.
-    bool Settle(QWidget* window);
+    // What kept the window from settling, or nothing.
+    std::string Settle(QWidget* window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void RunUntilQuiet();
+    // False if events went on coming for too long.
+    bool RunUntilQuiet();
 
     unsigned long events_ = 0;
+    int lastType_ = 0;
+    const char* lastReceiver_ = "";
 };
 
 }  // namespace qm::window

@@ -138,7 +138,7 @@ void WindowDriver::Set(Control& bar, int value, bool drag) {
     auto& widget = static_cast<QScrollBar&>(WidgetOf(bar));
     const QPoint centre = CentreOnScreen(widget);
     if (!SayIfUnreachable(bar, widget, centre)) {
-        if (window_->geometry().contains(centre) && OnAScreen(centre)) ClickAt(Window(), centre);
+        if (window_->geometry().contains(centre) && OnAScreen(centre)) ClickAt(WindowToClick(), centre);
         return;
     }
     if (drag) DragThumb(widget, value);
@@ -209,8 +209,8 @@ std::optional<std::string> WindowDriver::ExtraProperty(const Control& control, c
 
 void WindowDriver::AfterCommand(int number) {
     if (!window_) return;
-    if (!settler_.Settle(window_.get()))
-        *err_ << "line " << number << ": the window manager did not give the window the focus\n";
+    if (const std::string trouble = settler_.Settle(window_.get()); !trouble.empty())
+        *err_ << "line " << number << ": " << trouble << "\n";
     if (!window_->isVisible()) return;
     for (const std::string& line : MirrorDifferences(game_->form, shown_, screen_.TwipsPerPixel()))
         out_ << "Mirror = " << Json(line) << "\n";
@@ -224,10 +224,23 @@ QWidget& WindowDriver::WidgetOf(const Control& control) {
 
 QWindow& WindowDriver::Window() { return *window_->windowHandle(); }
 
+// A click on a window without the focus first gives it the focus: the
+// window manager does so for a player's click, which it sees, and not for
+// input that enters Qt directly. It seldom happens, as the window gets the
+// focus back after each box, but not always.
+QWindow& WindowDriver::WindowToClick() {
+    const bool behind = QApplication::activeModalWidget() || QApplication::activePopupWidget();
+    if (!behind && !IsActive(*window_)) {
+        AskToActivate(*window_);
+        (void)QTest::qWaitFor([this] { return IsActive(*window_) && window_->isActiveWindow(); }, kWindowManagerMs);
+    }
+    return Window();
+}
+
 void WindowDriver::ClickFor(const Control& control, QWidget& widget, QPoint point, Qt::MouseButton button) {
     SayIfUnreachable(control, widget, point);
     // Off the window, the click lands on the desktop, not in the game.
-    if (window_->geometry().contains(point) && OnAScreen(point)) ClickAt(Window(), point, button);
+    if (window_->geometry().contains(point) && OnAScreen(point)) ClickAt(WindowToClick(), point, button);
 }
 
 bool WindowDriver::SayIfUnreachable(const Control& control, const QWidget& widget, QPoint point) {
@@ -249,8 +262,9 @@ QPoint WindowDriver::RowInSight(QWidget& widget, int row) {
         const QScrollBar& bar = *list.verticalScrollBar();
         if (!list.isVisible() || !bar.isVisible()) return viewport.mapToGlobal(rect.center());
         const bool below = rect.top() >= viewport.height();
-        ClickAt(Window(), bar.mapToGlobal(
-                              PartOf(bar, below ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine).center()));
+        ClickAt(
+            WindowToClick(),
+            bar.mapToGlobal(PartOf(bar, below ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine).center()));
     }
     return CentreOnScreen(widget);
 }
@@ -259,7 +273,7 @@ QPoint WindowDriver::RowInSight(QWidget& widget, int row) {
 void WindowDriver::DragThumb(QScrollBar& bar, int value) {
     const QRect thumb = PartOf(bar, QStyle::SC_ScrollBarSlider), groove = PartOf(bar, QStyle::SC_ScrollBarGroove);
     const QPoint grip = thumb.center();
-    Press(Window(), bar.mapToGlobal(grip));
+    Press(WindowToClick(), bar.mapToGlobal(grip));
     // Where the thumb's left edge stands for `value`, as the style places it.
     const int span = groove.width() - thumb.width();
     const int left = groove.x() + QStyle::sliderPositionFromValue(bar.minimum(), bar.maximum(), value, span);
@@ -282,7 +296,7 @@ void WindowDriver::StepTo(QScrollBar& bar, int value) {
         const QStyle::SubControl page = up ? QStyle::SC_ScrollBarAddPage : QStyle::SC_ScrollBarSubPage;
         QRect part = PartOf(bar, std::abs(gap) >= bar.pageStep() ? page : line);
         if (part.isEmpty()) part = PartOf(bar, line);
-        ClickAt(Window(), bar.mapToGlobal(part.center()));
+        ClickAt(WindowToClick(), bar.mapToGlobal(part.center()));
         if (bar.value() == before)
             throw ScriptError("a click on " + bar.objectName().toStdString() + " did not move it");
     }

@@ -59,6 +59,7 @@ private:
 
     QWidget& WidgetOf(const Control& control);
     QWindow& Window();
+    QWindow& WindowToClick();
     // Clicks `point` as the player aims at `control`, saying first when the
     // click cannot reach it.
     void ClickFor(const Control& control, QWidget& widget, QPoint point, Qt::MouseButton button = Qt::LeftButton);

@@ -16,6 +16,13 @@ constexpr int kWindowManagerMs = 5000;
 // _NET_MOVERESIZE_WINDOW: the window's inside is to take `size`.
 void AskToResize(const QWidget& window, QSize size);
 
+// Whether the window manager holds the window active (_NET_ACTIVE_WINDOW),
+// whatever Qt has heard of it so far.
+bool IsActive(const QWidget& window);
+
+// _NET_ACTIVE_WINDOW, as a click on the window would.
+void AskToActivate(const QWidget& window);
+
 // _NET_CLOSE_WINDOW, which the window manager turns into the window's
 // WM_DELETE_WINDOW.
 void AskToClose(const QWidget& window);
