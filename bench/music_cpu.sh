@@ -3,7 +3,7 @@
 # waits on its title screen, with a 20 s tone looping as its music on a
 # private sound server, beside the same game without music; and its peak
 # memory. The game's CPU time is read from /proc over SECONDS (default 10),
-# after 3 s to settle. Wants scripts/deps.sh --display --audio first.
+# after 3 s to settle. Wants scripts/deps.sh --audio first.
 set -euo pipefail
 
 seconds=${1:-10}

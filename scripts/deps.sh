@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Quillmere needs that are not there yet; asks
 # for sudo only for that step and only when something is missing.
-#   scripts/deps.sh            what building, playing and testing need
-#   scripts/deps.sh --display  also Xvfb, ImageMagick, sox, openbox, xdotool
-#                              and the X utilities, for screenshots, the
-#                              benchmarks, the contact sheet of the memory
-#                              pictures and the music's figures
-#   scripts/deps.sh --audio    also a PulseAudio server and its tools, and
-#                              Xvfb, for the music check on a real sound
-#                              server (skipped without them)
+#   scripts/deps.sh            what building, playing and testing need,
+#                              the scenarios in the real window too (Xvfb
+#                              and the openbox window manager)
+#   scripts/deps.sh --display  also ImageMagick, sox, xdotool and the X
+#                              utilities, for the benchmarks, the contact
+#                              sheet of the memory pictures and the music's
+#                              figures
+#   scripts/deps.sh --audio    also a PulseAudio server and its tools, for
+#                              the music check on a real sound server
+#                              (skipped without them)
 #   scripts/deps.sh --browser  also Chromium, for the check that the album
 #                              shows every picture (skipped without it)
 #   scripts/deps.sh --package  also what building the Debian package needs
@@ -21,15 +23,15 @@
 set -euo pipefail
 
 packages=(g++ cmake make libgtest-dev qt6-base-dev libgl-dev libxcb1-dev libsdl2-mixer-dev libasound2-dev
-  fonts-ipafont-mincho fonts-ipafont-gothic)
+  fonts-ipafont-mincho fonts-ipafont-gothic xvfb xauth openbox)
 for flag in "$@"; do
   case "$flag" in
-    --display) packages+=(xvfb xauth imagemagick sox openbox xdotool x11-utils) ;;
-    --audio) packages+=(pulseaudio pulseaudio-utils xvfb xauth) ;;
+    --display) packages+=(imagemagick sox xdotool x11-utils) ;;
+    --audio) packages+=(pulseaudio pulseaudio-utils) ;;
     --browser) packages+=(chromium) ;;
     --package) packages+=(dpkg-dev file) ;;
     --package-test)
-      packages+=(dpkg-dev file lintian desktop-file-utils appstream xvfb xauth imagemagick openbox xdotool x11-utils)
+      packages+=(dpkg-dev file lintian desktop-file-utils appstream imagemagick xdotool x11-utils)
       ;;
     *)
       echo "unknown flag: $flag" >&2

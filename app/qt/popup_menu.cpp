@@ -6,6 +6,7 @@ namespace qm::qt {
 
 QMenu* MakePopup(const Form& form, const Control& menu, QWidget* parent, const std::function<void(Control&)>& choose) {
     auto* popup = new QMenu(parent);
+    popup->setObjectName(QString::fromStdString(menu.Key()));
     for (Control* item : form.All()) {
         if (item->kind != Kind::Menu || item->container != &menu || !item->visible) continue;
         if (item->caption == "-") {
