@@ -1,37 +1,29 @@
 #include "core/file_set.h"
 
-#include <filesystem>
-#include <system_error>
-
 namespace qm {
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr const char* kCommitName = "save.commit";
 constexpr const char* kNewSuffix = ".new";
 
 bool WriteLines(TextFiles& files, int number, const std::string& path, const std::vector<std::string>& lines) {
     if (!files.OpenForOutput(number, path)) return false;
-    bool ok = true;
-    for (const std::string& line : lines) ok = ok && files.PrintLine(number, line);
-    return files.Close(number) && ok;
+    for (const std::string& line : lines) files.PrintLine(number, line);
+    return files.Close(number);
 }
 
-void RemoveNewFiles(const std::string& folder, const std::vector<std::string>& names) {
-    std::error_code ignored;
-    for (const std::string& name : names) fs::remove(PathOf(folder + name + kNewSuffix), ignored);
+void RemoveNewFiles(FileSystem& disk, const std::string& folder, const std::vector<std::string>& names) {
+    for (const std::string& name : names) disk.Remove(folder + name + kNewSuffix);
 }
 
 // Moves every new file that is still waiting into its place, then drops
 // the commit file.
-void MoveNewFilesIn(const std::string& folder, const std::vector<std::string>& names) {
-    std::error_code ignored;
+void MoveNewFilesIn(FileSystem& disk, const std::string& folder, const std::vector<std::string>& names) {
     for (const std::string& name : names) {
-        const fs::path waiting = PathOf(folder + name + kNewSuffix);
-        if (fs::exists(waiting, ignored)) fs::rename(waiting, PathOf(folder + name), ignored);
+        const std::string waiting = folder + name + kNewSuffix;
+        if (disk.Exists(waiting)) disk.Rename(waiting, folder + name);
     }
-    fs::remove(PathOf(folder + kCommitName), ignored);
+    disk.Remove(folder + kCommitName);
 }
 
 std::vector<std::string> NamesOf(const std::vector<FileLines>& set) {
@@ -44,29 +36,29 @@ std::vector<std::string> NamesOf(const std::vector<FileLines>& set) {
 
 std::optional<std::string> ReplaceFileSet(TextFiles& files, int number, const std::string& folder,
                                           const std::vector<FileLines>& set) {
+    FileSystem& disk = files.System();
     const std::vector<std::string> names = NamesOf(set);
-    SettleFileSet(folder, names);
+    SettleFileSet(disk, folder, names);
     for (const auto& [name, lines] : set) {
         if (!WriteLines(files, number, folder + name + kNewSuffix, lines)) {
-            RemoveNewFiles(folder, names);
+            RemoveNewFiles(disk, folder, names);
             return folder + name;
         }
     }
     // The commit file appears whole or not at all.
     if (!ReplaceFileLines(files, number, folder + kCommitName, names)) {
-        RemoveNewFiles(folder, names);
+        RemoveNewFiles(disk, folder, names);
         return folder + kCommitName;
     }
-    MoveNewFilesIn(folder, names);
+    MoveNewFilesIn(disk, folder, names);
     return std::nullopt;
 }
 
-void SettleFileSet(const std::string& folder, const std::vector<std::string>& names) {
-    std::error_code ignored;
-    if (fs::exists(PathOf(folder + kCommitName), ignored))
-        MoveNewFilesIn(folder, names);
+void SettleFileSet(FileSystem& disk, const std::string& folder, const std::vector<std::string>& names) {
+    if (disk.Exists(folder + kCommitName))
+        MoveNewFilesIn(disk, folder, names);
     else
-        RemoveNewFiles(folder, names);
+        RemoveNewFiles(disk, folder, names);
 }
 
 }  // namespace qm

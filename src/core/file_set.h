@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/file_system.h"
 #include "core/text_files.h"
 
 namespace qm {
@@ -26,6 +27,6 @@ std::optional<std::string> ReplaceFileSet(TextFiles& files, int number, const st
                                           const std::vector<FileLines>& set);
 
 // Finishes or undoes a replacement that the program did not live to end.
-void SettleFileSet(const std::string& folder, const std::vector<std::string>& names);
+void SettleFileSet(FileSystem& disk, const std::string& folder, const std::vector<std::string>& names);
 
 }  // namespace qm

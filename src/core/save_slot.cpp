@@ -78,7 +78,7 @@ void SaveGame(Game& game) {
 
 void LoadGame(Game& game) {
     GameState& s = game.state;
-    SettleFileSet(s.SysFolder, SaveFileNames());
+    SettleFileSet(game.files.System(), s.SysFolder, SaveFileNames());
     const auto saved = ReadSavedGame(game.files, game.files.FreeFile(), s.SysFolder);
     if (const auto* problem = std::get_if<LoadProblem>(&saved)) {
         game.Message("ロードできませんでした。\r\n" + problem->where + "\r\n" + problem->what);

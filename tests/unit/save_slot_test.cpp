@@ -170,14 +170,14 @@ TEST_F(SaveSlotTest, AnInterruptedSaveIsFinishedOrUndone) {
     Write("a", "old a");
     Write("b", "old b");
     Write("a.new", "new a");
-    SettleFileSet(game.state.SysFolder, names);
+    SettleFileSet(RealFileSystem(), game.state.SysFolder, names);
     EXPECT_EQ("old a", Read("a"));
     EXPECT_FALSE(fs::exists(folder / "sys" / "a.new"));
 
     Write("b.new", "new b");  // "a" had been moved in already
     Write("a", "new a");
     Write("save.commit", "a\r\nb\r\n");
-    SettleFileSet(game.state.SysFolder, names);
+    SettleFileSet(RealFileSystem(), game.state.SysFolder, names);
     EXPECT_EQ("new a", Read("a"));
     EXPECT_EQ("new b", Read("b"));
     EXPECT_FALSE(fs::exists(folder / "sys" / "save.commit"));
@@ -204,7 +204,7 @@ TEST_F(SaveSlotTest, KillingTheProgramMidSaveNeverLeavesAMix) {
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
 
-        SettleFileSet(game.state.SysFolder, {"all.dat", "lstkan.dat", "lstitem.dat", "lstworld.dat"});
+        SettleFileSet(RealFileSystem(), game.state.SysFolder, {"all.dat", "lstkan.dat", "lstitem.dat", "lstworld.dat"});
         if (!fs::exists(folder / "sys" / "all.dat")) continue;  // killed before the first save ended
         const std::string numbers = Read("all.dat");
         const std::string mark = numbers.find(" 2 \r\n 500 ") != std::string::npos ? "B" : "A";
