@@ -13,6 +13,7 @@
 
 #include "core/file_set.h"
 #include "core/save_numbers.h"
+#include "failing_disk.h"
 #include "fake_game.h"
 #include "temp_folder.h"
 
@@ -181,6 +182,90 @@ TEST_F(SaveSlotTest, AnInterruptedSaveIsFinishedOrUndone) {
     EXPECT_EQ("new a", Read("a"));
     EXPECT_EQ("new b", Read("b"));
     EXPECT_FALSE(fs::exists(folder / "sys" / "save.commit"));
+}
+
+// A file that will not move (made immutable, or held open by another
+// program) fails the save wherever the move stops, and the old save is
+// loaded afterwards, whole.
+TEST_F(SaveSlotTest, AFileThatWillNotMoveFailsTheSaveAndKeepsTheOldOne) {
+    for (const char* stuck : {"lstitem.dat", "lstitem.dat.new", "lstworld.dat"}) {
+        WriteSave(Numbers(28));
+        testing::FailingDisk disk;
+        disk.fails = testing::FailsOn(testing::DiskStep::Rename, stuck);
+        game.files.UseFileSystem(disk);
+        game.state.PointsUsed = 77;
+        game.form.LstKan.list = {"new"};
+        game.form.LstItem.list = {"new"};
+        SaveGame(game);
+        EXPECT_TRUE(LastMessage().starts_with("セーブできませんでした。")) << stuck;
+        EXPECT_NE(std::string::npos, LastMessage().find("前のセーブはそのまま残っています。")) << stuck;
+        EXPECT_EQ(Numbers(28), Read("all.dat")) << stuck;
+        EXPECT_EQ("", Read("lstitem.dat")) << stuck;
+        EXPECT_EQ(4, std::distance(fs::directory_iterator(folder / "sys"), fs::directory_iterator())) << stuck;
+
+        game.files.UseFileSystem(RealFileSystem());
+        LoadGame(game);
+        EXPECT_EQ("Load　OK", LastMessage());
+        EXPECT_EQ(5, game.state.PointsUsed) << stuck;
+        EXPECT_EQ(std::vector<std::string>{"2 哀"}, game.form.LstKan.list) << stuck;
+        EXPECT_TRUE(game.form.LstItem.list.empty()) << stuck;
+    }
+}
+
+// A save marked complete that cannot be moved into place (a read-only
+// folder) is never read half-way: the load says so and changes nothing.
+TEST_F(SaveSlotTest, ALoadThatCannotFinishACompleteSaveReadsNothing) {
+    WriteSave(Numbers(28));
+    Write("lstkan.dat.new", "0 \x8a\xec\r\n");
+    Write("save.commit", "all.dat\r\nlstkan.dat\r\nlstitem.dat\r\nlstworld.dat\r\n");
+    testing::FailingDisk readOnly;
+    readOnly.fails = [](testing::DiskStep, const std::string&) { return true; };
+    game.files.UseFileSystem(readOnly);
+    game.form.LstKan.list = {"keep"};
+    game.state.PointsUsed = 77;
+    LoadGame(game);
+    EXPECT_TRUE(LastMessage().starts_with("ロードできませんでした。")) << LastMessage();
+    EXPECT_NE(std::string::npos, LastMessage().find("lstkan.dat")) << LastMessage();
+    EXPECT_EQ(std::vector<std::string>{"keep"}, game.form.LstKan.list);
+    EXPECT_EQ(77, game.state.PointsUsed);
+
+    game.files.UseFileSystem(RealFileSystem());  // the folder can be written again
+    LoadGame(game);
+    EXPECT_EQ("Load　OK", LastMessage());
+    EXPECT_EQ(std::vector<std::string>{"0 喜"}, game.form.LstKan.list);
+}
+
+// The program stops after each change to the disk in turn, while saving
+// and while putting the old save back after a file would not move: the
+// next load always finds one whole save.
+TEST_F(SaveSlotTest, StoppingTheProgramAtAnyStepOfASaveNeverLeavesAMix) {
+    for (const char* stuck : {"", "lstworld.dat.new"}) {
+        for (int step = 0;; ++step) {
+            WriteSave(Numbers(28));  // the old save: 5 points, "2 哀"
+            testing::FailingDisk disk;
+            if (*stuck) disk.fails = testing::FailsOn(testing::DiskStep::Rename, stuck);
+            disk.stopAfter = step;
+            game.files.UseFileSystem(disk);
+            game.state.PointsUsed = 2;
+            game.form.LstKan.list = {"B"};
+            game.form.LstItem.list = {"B"};
+            for (Control& column : game.form.LstWorldItem) column.list = {"B"};
+            bool stopped = false;
+            try {
+                SaveGame(game);
+            } catch (const testing::ProgramStopped&) {
+                stopped = true;
+            }
+            game.files = TextFiles();  // a new program
+            LoadGame(game);
+            ASSERT_EQ("Load　OK", LastMessage()) << stuck << " step " << step;
+            const bool isNew = game.state.PointsUsed == 2;
+            EXPECT_EQ(isNew ? "B" : "2 哀", game.form.LstKan.list.at(0)) << stuck << " step " << step;
+            EXPECT_EQ(isNew ? 1u : 0u, game.form.LstItem.list.size()) << stuck << " step " << step;
+            EXPECT_EQ(isNew ? "B" : "A", game.form.LstWorldItem[1].list.at(0)) << stuck << " step " << step;
+            if (!stopped) break;
+        }
+    }
 }
 
 #ifdef __unix__
