@@ -82,6 +82,16 @@ TEST_F(LifecycleTest, ShutDownWritesTheRegisterEvenWhenItIsEmpty) {
     EXPECT_TRUE(fake.dialogs.messages.empty());
 }
 
+// Entries the game cannot read as text still come back exactly as they were.
+TEST_F(LifecycleTest, TheRegisterComesBackByteForByte) {
+    const std::string bytes = "\x80" "abc\r\n\xED\x40\r\n012\r\n";
+    std::ofstream(folder / "sys" / "lstphoto.dat", std::ios::binary) << bytes;
+    Form_Load(game);
+    EXPECT_EQ(3u, game.form.LstIvent.list.size());
+    Form_Unload(game);
+    EXPECT_EQ(bytes, Register());
+}
+
 TEST_F(LifecycleTest, AnUnwritableRegisterIsReportedAndTheGameStillEnds) {
     std::ofstream(folder / "sys" / "lstphoto.dat", std::ios::binary) << "012\r\n";
     fs::create_directory(folder / "sys" / "lstphoto.dat.new");

@@ -122,6 +122,18 @@ TEST_F(SaveSlotTest, AnOldSaveWithoutSoloCountsKeepsTheCurrentOnes) {
     EXPECT_EQ(std::vector<std::string>{"1 0 0 0 0"}, game.form.LstWorldItem[2].list);
 }
 
+// Rows the game cannot read as text are saved again exactly as they were.
+TEST_F(SaveSlotTest, ListRowsComeBackByteForByte) {
+    WriteSave(Numbers(28));
+    Write("lstkan.dat", "\x80" "2 abc\r\n\xED\x40\r\n");
+    Write("lstworld.dat", "A\xFF,A,1 0 0 0 0,0\r\n");
+    LoadGame(game);
+    ASSERT_EQ("Load　OK", LastMessage());
+    SaveGame(game);
+    EXPECT_EQ("\x80" "2 abc\r\n\xED\x40\r\n", Read("lstkan.dat"));
+    EXPECT_EQ("A\xFF,A,1 0 0 0 0,0\r\n", Read("lstworld.dat"));
+}
+
 // Each damaged save is named and changes nothing in the game.
 TEST_F(SaveSlotTest, ADamagedSaveIsNamedAndTheGameStaysAsItWas) {
     struct Case {
