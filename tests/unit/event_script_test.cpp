@@ -129,6 +129,17 @@ TEST_F(EventScriptTest, ReachingThePointLimitHidesThePanelsAndRunsTheEnding) {
     EXPECT_EQ("\r\n最後の日。", Text());
 }
 
+// Points a save may hold at the top of their range still add up without
+// wrapping round, so the limit is reached and the ending begins.
+TEST_F(EventScriptTest, PointsAtTheTopOfTheirRangeStillReachTheLimit) {
+    Event("end", {"最後の日。"});
+    game.state.PointLimit = 32767;
+    game.state.PointsUsed = 32765;
+    EXPECT_TRUE(SpendPoints(game, 10));
+    EXPECT_EQ("32775", game.form.LblPC.caption);
+    EXPECT_EQ("\r\n最後の日。▼", Text());
+}
+
 TEST_F(EventScriptTest, WithoutAFairyInLoveTheEndingGoesStraightToTheChronicle) {
     Event("end", {"最後の日。", ">ing", "後の行"});
     Picture("par");
