@@ -44,7 +44,8 @@ std::string HtmlText(std::string_view text) {
 }
 
 bool IsPlainName(std::string_view name) {
-    return name.find('/') == std::string_view::npos && name.find('\\') == std::string_view::npos &&
+    // A NUL would end the file name early.
+    return name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos &&
            name.find("..") == std::string_view::npos;
 }
 

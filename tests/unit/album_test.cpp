@@ -28,6 +28,7 @@ TEST(AlbumHtml, PathsBecomeFileUrlsThatCannotBreakTheAttribute) {
     EXPECT_FALSE(IsPlainName("../012"));
     EXPECT_FALSE(IsPlainName("a/b"));
     EXPECT_FALSE(IsPlainName("a\\b"));
+    EXPECT_FALSE(IsPlainName(std::string("a\0b", 3)));
 }
 
 class AlbumTest : public ::testing::Test {
