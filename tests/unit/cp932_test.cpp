@@ -24,7 +24,7 @@ TEST(Cp932, UndecodableBytesAreFound) {
 // bytes that are no character, a pair cut off by the end of the line, and
 // characters CP932 has twice (0xED 0x40 and 0xFA 0x5C are both 纊).
 TEST(Cp932, EveryLineComesBackByteForByte) {
-    for (const std::string bytes : {std::string("\x80") + "abc", std::string("a\xA0") + "b", std::string("c\x82"),
+    for (const std::string& bytes : {std::string("\x80") + "abc", std::string("a\xA0") + "b", std::string("c\x82"),
                                     std::string("\xED\x40"), std::string("\xFA\x5C"), std::string("\x87\x90\x81\xE0"),
                                     std::string("\x81\x20\x88\xea\xFF\xFD"), std::string("x\0y", 3)}) {
         std::string again;

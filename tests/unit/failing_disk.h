@@ -22,6 +22,8 @@ public:
     std::function<bool(DiskStep, const std::string& path)> fails = [](DiskStep, const std::string&) { return false; };
     // Stops the program once this many changes have happened; -1 never.
     int stopAfter = -1;
+    // Stops the program just before a step on a path.
+    std::function<bool(DiskStep, const std::string& path)> stopsAt = [](DiskStep, const std::string&) { return false; };
     int changes = 0;
 
     bool WriteFile(const std::string& path, std::string_view bytes) override {
@@ -38,7 +40,7 @@ public:
 
 private:
     bool Change(DiskStep step, const std::string& path) {
-        if (stopAfter >= 0 && changes >= stopAfter) throw ProgramStopped{};
+        if ((stopAfter >= 0 && changes >= stopAfter) || stopsAt(step, path)) throw ProgramStopped{};
         ++changes;
         return !fails(step, path);
     }
