@@ -9,6 +9,8 @@
 #                              server (skipped without them)
 #   scripts/deps.sh --browser  also Chromium, for the check that the album
 #                              shows every picture (skipped without it)
+#   scripts/deps.sh --fuzz     also Clang and its libFuzzer, for the fuzz
+#                              preset (tests/fuzz/)
 # The flags may be given together.
 set -euo pipefail
 
@@ -19,6 +21,7 @@ for flag in "$@"; do
     --display) packages+=(xvfb xauth imagemagick) ;;
     --audio) packages+=(pulseaudio pulseaudio-utils xvfb xauth) ;;
     --browser) packages+=(chromium) ;;
+    --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
     *)
       echo "unknown flag: $flag" >&2
       exit 2
