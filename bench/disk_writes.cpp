@@ -15,8 +15,8 @@
 
 #include "core/file_system.h"
 #include "core/picture_register.h"
-#include "core/text_files.h"
 #include "core/save_slot.h"
+#include "core/text_files.h"
 #include "unit/fake_game.h"
 
 namespace {
@@ -87,8 +87,10 @@ int main(int argc, char** argv) {
     std::vector<double> save[2], picture[2];
     for (int round = 0; round < rounds; ++round) {
         for (int forced = 0; forced < 2; ++forced) {
-            if (forced) game.files.UseFileSystem(qm::RealFileSystem());
-            else game.files.UseFileSystem(unsynced);
+            if (forced)
+                game.files.UseFileSystem(qm::RealFileSystem());
+            else
+                game.files.UseFileSystem(unsynced);
             save[forced].push_back(Milliseconds([&] { qm::SaveGame(game); }));
             picture[forced].push_back(Milliseconds([&] { qm::WritePictureRegister(game); }));
         }

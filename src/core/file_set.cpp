@@ -62,7 +62,8 @@ std::optional<std::string> MoveNewFilesIn(FileSystem& disk, const SetPaths& set)
 bool MoveOldFilesBack(FileSystem& disk, const SetPaths& set) {
     bool ok = true;
     for (const std::string& name : set.Names())
-        if (!disk.Exists(set.New(name)) && disk.Exists(set.Path(name))) ok = disk.Rename(set.Path(name), set.New(name)) && ok;
+        if (!disk.Exists(set.New(name)) && disk.Exists(set.Path(name)))
+            ok = disk.Rename(set.Path(name), set.New(name)) && ok;
     for (const std::string& name : set.Names())
         if (disk.Exists(set.Old(name))) ok = disk.Rename(set.Old(name), set.Path(name)) && ok;
     if (!ok || !disk.SyncFolder(set.Folder()) || !disk.Remove(set.Commit())) return false;

@@ -70,7 +70,8 @@ void SaveGame(Game& game) {
     const int number = game.files.FreeFile();
     const auto failed = ReplaceFileSet(game.files, number, game.state.SysFolder, SaveFilesOf(game));
     if (failed) {
-        const char* after = failed->oldSetKept ? "前のセーブはそのまま残っています。" : "このセーブは次のロードで読み込まれます。";
+        const char* after =
+            failed->oldSetKept ? "前のセーブはそのまま残っています。" : "このセーブは次のロードで読み込まれます。";
         game.Message("セーブできませんでした。\r\n" + failed->path + "\r\n" + after);
         return;
     }

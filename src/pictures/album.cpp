@@ -44,7 +44,8 @@ std::string PictureBlock(const GameState& s, int mode, const std::vector<std::st
         return std::string(kNewLine) + "<hr>" + PictureLine(s, pictures.front()) + "><hr>" + kNewLine +
                EventBlock(s, event);
     std::string block;
-    for (const std::string& name : pictures) block += std::string(kNewLine) + "<hr>" + PictureLine(s, name) + ">" + kNewLine;
+    for (const std::string& name : pictures)
+        block += std::string(kNewLine) + "<hr>" + PictureLine(s, name) + ">" + kNewLine;
     return block;
 }
 

@@ -29,7 +29,8 @@ std::string Template(FuzzedDataProvider& input) {
 bool OnlyAlbumTags(const std::string& page) {
     static const std::string tags[] = {"<hr>", "<img src=\"", "<Br clear=all>", "<BR>", "<B>", "</b>"};
     for (std::size_t at = page.find('<'); at != std::string::npos; at = page.find('<', at + 1))
-        if (std::none_of(std::begin(tags), std::end(tags), [&](const std::string& tag) { return page.compare(at, tag.size(), tag) == 0; }))
+        if (std::none_of(std::begin(tags), std::end(tags),
+                         [&](const std::string& tag) { return page.compare(at, tag.size(), tag) == 0; }))
             return false;
     return true;
 }

@@ -7,9 +7,9 @@
 #include <cstdint>
 
 #include "core/cp932.h"
+#include "core/random_source.h"
 #include "fuzz_folder.h"
 #include "ui/form.h"
-#include "core/random_source.h"
 #include "world/chronicle.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

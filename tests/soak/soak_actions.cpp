@@ -98,7 +98,8 @@ std::string RandomPlayer::ActOnControl(Game& game) {
     if (control.kind == Kind::ScrollBar) {
         // Half the time a clear high or low channel, so that colours meet
         // fairies and the events and pictures of play come about.
-        const int value = Below(2) ? (Below(2) ? control.min : control.max) : control.min + Below(control.max - control.min + 1);
+        const int value =
+            Below(2) ? (Below(2) ? control.min : control.max) : control.min + Below(control.max - control.min + 1);
         const bool drag = Below(2) == 0;
         drag ? Scroll(game, control, value) : SetValue(game, control, value);
         return (drag ? "scroll " : "set ") + control.Key() + " " + std::to_string(value);

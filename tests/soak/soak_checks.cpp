@@ -57,7 +57,8 @@ std::optional<std::string> Broken(const Game& game, const Before& before, const 
                std::to_string(game.state.PointsUsed);
     if (game.files.OpenCount() > 1) return std::to_string(game.files.OpenCount()) + " files are open";
     const auto& entries = form.LstIvent.list;
-    if (entries.size() < before.register_.size() || !std::equal(before.register_.begin(), before.register_.end(), entries.begin()))
+    if (entries.size() < before.register_.size() ||
+        !std::equal(before.register_.begin(), before.register_.end(), entries.begin()))
         return "the register lost a picture";
     for (const std::string& message : messages)
         if (!OneOfPlay(message)) return "a message the game does not show in play: " + message;

@@ -113,7 +113,11 @@ public:
         std::string text;
         for (const std::string& message : dialogs_.messages) text += (text.empty() ? "" : " / ") + message;
         for (const auto& [from, to] : {std::pair<std::string, std::string>{Utf8Of(folder_) + "/", "$GAME/"},
-                                       {"\r\n", " "}, {"\t", " "}, {std::string(1, '\0'), "\\0"}, {"|", "\\|"}, {"`", "'"}})
+                                       {"\r\n", " "},
+                                       {"\t", " "},
+                                       {std::string(1, '\0'), "\\0"},
+                                       {"|", "\\|"},
+                                       {"`", "'"}})
             for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
                 text.replace(at, from.size(), to);
         return text.empty() ? "(none)" : "`" + Shortened(Unmarked(text)) + "`";
@@ -165,7 +169,9 @@ struct Outcome {
 
 using Action = std::function<Outcome(Trial&)>;
 
-std::string Count(std::size_t n, const char* one, const char* many) { return std::to_string(n) + " " + (n == 1 ? one : many); }
+std::string Count(std::size_t n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
 
 std::string TitleOrPlaying(const Game& game) {
     if (game.exitCode) return "the program ends (status " + std::to_string(*game.exitCode) + ")";
@@ -182,7 +188,8 @@ Outcome StartUp(Trial& t) {
     const auto register_ = t.RegisterOnDisk();
     Game& game = t.Start();
     std::string state = TitleOrPlaying(game);
-    if (!game.exitCode) state += ", " + Count(game.form.LstIvent.list.size(), "picture", "pictures") + " in the register";
+    if (!game.exitCode)
+        state += ", " + Count(game.form.LstIvent.list.size(), "picture", "pictures") + " in the register";
     return {state, t.SaveBytes() == save && t.RegisterOnDisk() == register_};
 }
 
@@ -219,7 +226,10 @@ Outcome SaveInPlay(Trial& t) {
     } catch (const testing::ProgramStopped&) {
     }
     const std::optional<SaveView> found = t.SaveOnDisk();
-    const std::string which = !found ? "no save" : *found == made ? "the new save" : *found == old ? "the old save" : "a mix";
+    const std::string which = !found           ? "no save"
+                              : *found == made ? "the new save"
+                              : *found == old  ? "the old save"
+                                               : "a mix";
     return {"the next load finds " + which, found == made || found == old};
 }
 
@@ -241,8 +251,9 @@ Outcome Opening(Trial& t) {
     Game& game = t.Start();
     PlayOpening(game);
     const std::string scene = game.form.Pic.picture.empty() ? "none" : game.form.Pic.picture;
-    return {TitleOrPlaying(game) + "; scene " + scene + ", " + Count(game.form.LstIvent.list.size(), "picture", "pictures"),
-            t.SaveBytes() == save && KeepsAll(register_, t.RegisterOnDisk())};
+    return {
+        TitleOrPlaying(game) + "; scene " + scene + ", " + Count(game.form.LstIvent.list.size(), "picture", "pictures"),
+        t.SaveBytes() == save && KeepsAll(register_, t.RegisterOnDisk())};
 }
 
 // The program is killed right after the opening gave a new picture.
@@ -313,12 +324,19 @@ const std::vector<Defect>& Defects() {
         {"empty", [](const std::string&) { return std::string(); }},
         {"truncated", [](const std::string& b) { return b.substr(0, b.size() / 2); }},
         {"with a BOM", [](const std::string& b) { return "\xEF\xBB\xBF" + b; }},
-        {"with LF only", [](const std::string& b) { return EachLine(b, [](const std::string& l) { return l; }, "\n"); }},
+        {"with LF only",
+         [](const std::string& b) {
+             return EachLine(
+                 b, [](const std::string& l) { return l; }, "\n");
+         }},
         {"with NUL bytes",
          [](const std::string& b) {
-             return EachLine(b, [](const std::string& l) { return l.substr(0, 1) + '\0' + l.substr(std::min<std::size_t>(1, l.size())); });
+             return EachLine(b, [](const std::string& l) {
+                 return l.substr(0, 1) + '\0' + l.substr(std::min<std::size_t>(1, l.size()));
+             });
          }},
-        {"with bytes that are not CP932", [](const std::string& b) { return EachLine(b, [](const std::string& l) { return l + "\x80"; }); }},
+        {"with bytes that are not CP932",
+         [](const std::string& b) { return EachLine(b, [](const std::string& l) { return l + "\x80"; }); }},
         {"with a 1 MB line", [](const std::string& b) { return std::string(1 << 20, 'x') + "\r\n" + b; }},
     };
     return defects;
@@ -355,10 +373,12 @@ void CutShort(Trial& t) {
 std::vector<Case> Cases() {
     std::vector<Case> cases;
     const std::pair<const char*, Action> files[] = {
-        {"sys/system.dat", StartUp},     {"txt/stt.txt", StartUp},          {"txt/end.txt", StartUp},
-        {"sys/lstphoto.dat", StartAndClose}, {"sys/all.dat", LoadFromTitle},  {"sys/lstkan.dat", LoadFromTitle},
-        {"sys/lstitem.dat", LoadFromTitle},  {"sys/lstworld.dat", LoadFromTitle}, {"txt/opn.txt", Opening},
-        {"img/game.png", Opening},       {"face/ミナ＿笑.png", Opening},    {"txt/arub.txt", Album(1)},
+        {"sys/system.dat", StartUp},        {"txt/stt.txt", StartUp},
+        {"txt/end.txt", StartUp},           {"sys/lstphoto.dat", StartAndClose},
+        {"sys/all.dat", LoadFromTitle},     {"sys/lstkan.dat", LoadFromTitle},
+        {"sys/lstitem.dat", LoadFromTitle}, {"sys/lstworld.dat", LoadFromTitle},
+        {"txt/opn.txt", Opening},           {"img/game.png", Opening},
+        {"face/ミナ＿笑.png", Opening},     {"txt/arub.txt", Album(1)},
         {"txt/012.txt", Album(2)},
     };
     for (const auto& [file, action] : files) {
@@ -391,7 +411,8 @@ std::vector<Case> Cases() {
         {"register name with `../`: its picture album", Replace("sys/lstphoto.dat", "../txt/012\r\n"), Album(2)},
         {"register name with `<`: its picture album", Replace("sys/lstphoto.dat", "<b>\r\n"), Album(2)},
         {"a save cut short after its commit file: load", CutShort, LoadFromTitle},
-        {"a save cut short after its commit file, in a read-only folder: load", CutShort, OnDisk(ReadOnly, LoadFromTitle)},
+        {"a save cut short after its commit file, in a read-only folder: load", CutShort,
+         OnDisk(ReadOnly, LoadFromTitle)},
         {"read-only folder: save", Untouched, OnDisk(ReadOnly, SaveInPlay)},
         {"read-only folder: shut-down", Untouched, OnDisk(ReadOnly, StartAndClose)},
         {"read-only folder: a new picture", Untouched, OnDisk(ReadOnly, Opening)},
@@ -400,9 +421,12 @@ std::vector<Case> Cases() {
         {"full disk: a new picture", Untouched, OnDisk(Full, Opening)},
         {"full disk: album", Untouched, OnDisk(Full, Album(1))},
         {"`sys/lstitem.dat` held by another program: save", Untouched,
-         OnDisk([](testing::FailingDisk& d) { d.fails = testing::FailsOn(DiskStep::Rename, "lstitem.dat"); }, SaveInPlay)},
-        {"killed during a save, before the commit file", Untouched, OnDisk(StopsAt(DiskStep::Write, "save.commit"), SaveInPlay)},
-        {"killed during a save, right after the commit file", Untouched, OnDisk(StopsAt(DiskStep::Rename, "all.dat"), SaveInPlay)},
+         OnDisk([](testing::FailingDisk& d) { d.fails = testing::FailsOn(DiskStep::Rename, "lstitem.dat"); },
+                SaveInPlay)},
+        {"killed during a save, before the commit file", Untouched,
+         OnDisk(StopsAt(DiskStep::Write, "save.commit"), SaveInPlay)},
+        {"killed during a save, right after the commit file", Untouched,
+         OnDisk(StopsAt(DiskStep::Rename, "all.dat"), SaveInPlay)},
         {"killed during a save, half-way through the moves", Untouched,
          OnDisk(StopsAt(DiskStep::Rename, "lstitem.dat.new"), SaveInPlay)},
         {"killed right after a new picture", Untouched, KilledAfterOpening},
@@ -438,8 +462,9 @@ TEST(BadInput, NothingIsLostAndTheTableInTheDevelopersGuideIsUpToDate) {
         WriteAll(guide, text.replace(from, end - from, table));
         return;
     }
-    EXPECT_EQ(text.substr(from, end - from), table) << "the behaviour changed: run the test with QUILLMERE_WRITE_TABLE=1 "
-                                                       "to write the new table into DEVELOPERS.md, and read the difference";
+    EXPECT_EQ(text.substr(from, end - from), table)
+        << "the behaviour changed: run the test with QUILLMERE_WRITE_TABLE=1 "
+           "to write the new table into DEVELOPERS.md, and read the difference";
 }
 
 }  // namespace

@@ -25,8 +25,8 @@ TEST(Cp932, UndecodableBytesAreFound) {
 // characters CP932 has twice (0xED 0x40 and 0xFA 0x5C are both 纊).
 TEST(Cp932, EveryLineComesBackByteForByte) {
     for (const std::string& bytes : {std::string("\x80") + "abc", std::string("a\xA0") + "b", std::string("c\x82"),
-                                    std::string("\xED\x40"), std::string("\xFA\x5C"), std::string("\x87\x90\x81\xE0"),
-                                    std::string("\x81\x20\x88\xea\xFF\xFD"), std::string("x\0y", 3)}) {
+                                     std::string("\xED\x40"), std::string("\xFA\x5C"), std::string("\x87\x90\x81\xE0"),
+                                     std::string("\x81\x20\x88\xea\xFF\xFD"), std::string("x\0y", 3)}) {
         std::string again;
         Utf8ToCp932(Cp932ToUtf8(bytes), again);
         EXPECT_EQ(bytes, again);

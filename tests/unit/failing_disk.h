@@ -20,6 +20,9 @@ class FailingDisk : public FileSystem {
 public:
     // Decides whether a step on a path fails; a rename asks for both ends.
     std::function<bool(DiskStep, const std::string& path)> fails = [](DiskStep, const std::string&) { return false; };
+    // Decides whether one rename, from one path to another, fails.
+    std::function<bool(const std::string& from, const std::string& to)> renameFails =
+        [](const std::string&, const std::string&) { return false; };
     // Stops the program once this many changes have happened; -1 never.
     int stopAfter = -1;
     // Stops the program just before a step on a path.
@@ -33,7 +36,8 @@ public:
         return Change(DiskStep::Sync, folder) && disk_.SyncFolder(folder);
     }
     bool Rename(const std::string& from, const std::string& to) override {
-        return Change(DiskStep::Rename, from) && !fails(DiskStep::Rename, to) && disk_.Rename(from, to);
+        return Change(DiskStep::Rename, from) && !fails(DiskStep::Rename, to) && !renameFails(from, to) &&
+               disk_.Rename(from, to);
     }
     bool Remove(const std::string& path) override { return Change(DiskStep::Remove, path) && disk_.Remove(path); }
     bool Exists(const std::string& path) override { return disk_.Exists(path); }

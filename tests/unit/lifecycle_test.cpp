@@ -92,7 +92,9 @@ TEST_F(LifecycleTest, ShutDownWritesTheRegisterEvenWhenItIsEmpty) {
 
 // Entries the game cannot read as text still come back exactly as they were.
 TEST_F(LifecycleTest, TheRegisterComesBackByteForByte) {
-    const std::string bytes = "\x80" "abc\r\n\xED\x40\r\n012\r\n";
+    const std::string bytes =
+        "\x80"
+        "abc\r\n\xED\x40\r\n012\r\n";
     std::ofstream(folder / "sys" / "lstphoto.dat", std::ios::binary) << bytes;
     Form_Load(game);
     EXPECT_EQ(3u, game.form.LstIvent.list.size());

@@ -125,12 +125,17 @@ TEST_F(SaveSlotTest, AnOldSaveWithoutSoloCountsKeepsTheCurrentOnes) {
 // Rows the game cannot read as text are saved again exactly as they were.
 TEST_F(SaveSlotTest, ListRowsComeBackByteForByte) {
     WriteSave(Numbers(28));
-    Write("lstkan.dat", "\x80" "2 abc\r\n\xED\x40\r\n");
+    Write("lstkan.dat",
+          "\x80"
+          "2 abc\r\n\xED\x40\r\n");
     Write("lstworld.dat", "A\xFF,A,1 0 0 0 0,0\r\n");
     LoadGame(game);
     ASSERT_EQ("Load　OK", LastMessage());
     SaveGame(game);
-    EXPECT_EQ("\x80" "2 abc\r\n\xED\x40\r\n", Read("lstkan.dat"));
+    EXPECT_EQ(
+        "\x80"
+        "2 abc\r\n\xED\x40\r\n",
+        Read("lstkan.dat"));
     EXPECT_EQ("A\xFF,A,1 0 0 0 0,0\r\n", Read("lstworld.dat"));
 }
 
@@ -222,6 +227,28 @@ TEST_F(SaveSlotTest, AFileThatWillNotMoveFailsTheSaveAndKeepsTheOldOne) {
         EXPECT_EQ(std::vector<std::string>{"2 哀"}, game.form.LstKan.list) << stuck;
         EXPECT_TRUE(game.form.LstItem.list.empty()) << stuck;
     }
+}
+
+// When the old files cannot come back either, the new save stays complete
+// and marked so, the player is told, and the next load finishes it.
+TEST_F(SaveSlotTest, WhenTheOldFilesCannotComeBackTheNewSaveIsLoadedWhole) {
+    WriteSave(Numbers(28));
+    testing::FailingDisk disk;
+    disk.fails = testing::FailsOn(testing::DiskStep::Rename, "lstitem.dat.new");
+    disk.renameFails = [](const std::string& from, const std::string&) { return from.ends_with("all.dat.old"); };
+    game.files.UseFileSystem(disk);
+    game.state.PointsUsed = 77;
+    game.form.LstKan.list = {"new"};
+    SaveGame(game);
+    EXPECT_TRUE(LastMessage().starts_with("セーブできませんでした。"));
+    EXPECT_NE(std::string::npos, LastMessage().find("このセーブは次のロードで読み込まれます。")) << LastMessage();
+
+    game.files.UseFileSystem(RealFileSystem());
+    game.state.PointsUsed = 0;
+    LoadGame(game);
+    EXPECT_EQ("Load　OK", LastMessage());
+    EXPECT_EQ(77, game.state.PointsUsed);
+    EXPECT_EQ(std::vector<std::string>{"new"}, game.form.LstKan.list);
 }
 
 // A save marked complete that cannot be moved into place (a read-only
