@@ -28,6 +28,7 @@ void SetUp(qm::Game& game, const std::filesystem::path& folder, qm::testing::Map
     s.TxtFolder = s.AppFolder + "txt/";
     s.ImgFolder = s.AppFolder + "img/";
     s.FaceFolder = s.AppFolder + "face/";
+    s.SysFolder = s.AppFolder + "sys/";  // where a new picture's register goes
     s.TextExt = ".txt";
     s.PictureExt = ".png";
     s.EmotionName = {"喜", "怒", "哀", "楽", "愛"};
