@@ -75,7 +75,9 @@ class EventScriptTest : public ::testing::Test {
 protected:
     void SetUp() override {
         fs::create_directories(folder / "txt");
+        fs::create_directories(folder / "sys");
         game.state.TxtFolder = (folder / "txt").string() + "/";
+        game.state.SysFolder = (folder / "sys").string() + "/";
         game.state.TextExt = ".txt";
         game.state.EmotionName = {"喜", "怒", "哀", "楽", "愛"};
         game.state.PicturesPresent = true;
