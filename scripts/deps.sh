@@ -9,6 +9,12 @@
 #                              server (skipped without them)
 #   scripts/deps.sh --browser  also Chromium, for the check that the album
 #                              shows every picture (skipped without it)
+#   scripts/deps.sh --package  also what building the Debian package needs
+#   scripts/deps.sh --package-test
+#                              also what the check of the package needs:
+#                              lintian, the desktop entry's and metainfo's
+#                              validators, and a display with a window
+#                              manager to play it on (skipped without them)
 #   scripts/deps.sh --fuzz     also Clang and its libFuzzer, for the fuzz
 #                              preset (tests/fuzz/)
 # The flags may be given together.
@@ -21,6 +27,10 @@ for flag in "$@"; do
     --display) packages+=(xvfb xauth imagemagick) ;;
     --audio) packages+=(pulseaudio pulseaudio-utils xvfb xauth) ;;
     --browser) packages+=(chromium) ;;
+    --package) packages+=(dpkg-dev file) ;;
+    --package-test)
+      packages+=(dpkg-dev file lintian desktop-file-utils appstream xvfb xauth imagemagick openbox xdotool x11-utils)
+      ;;
     --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
     *)
       echo "unknown flag: $flag" >&2

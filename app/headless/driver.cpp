@@ -109,7 +109,7 @@ void Driver::Execute(const std::string& line) {
 
 void Driver::LoadCommand(const Words&) {
     if (game_) throw ScriptError("the program is already running");
-    game_ = std::make_unique<Game>(Ports{dialogs_, pictures_, audio_, screen_, clock_}, gameDir_);
+    game_ = std::make_unique<Game>(Ports{dialogs_, pictures_, audio_, screen_, clock_, storage_}, gameDir_);
     Form_Load(*game_);
     if (!game_->exitCode) Form_Activate(*game_);
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "fake_ports.h"
+#include "player_storage.h"
 
 namespace qm {
 class Game;
@@ -54,6 +55,7 @@ private:
     FakeAudio audio_;
     FixedScreen screen_;
     SeedClock clock_;
+    PlayerStorage storage_;
     std::unique_ptr<Game> game_;
 };
 

@@ -71,6 +71,7 @@ std::optional<std::string> StateField(const GameState& s, const std::string& fie
         {"ImgFolder", [](const GameState& s) { return Json(s.ImgFolder); }},
         {"TxtFolder", [](const GameState& s) { return Json(s.TxtFolder); }},
         {"FaceFolder", [](const GameState& s) { return Json(s.FaceFolder); }},
+        {"WriteFolder", [](const GameState& s) { return Json(s.WriteFolder); }},
         {"SysFolder", [](const GameState& s) { return Json(s.SysFolder); }},
         {"TextExt", [](const GameState& s) { return Json(s.TextExt); }},
         {"PictureExt", [](const GameState& s) { return Json(s.PictureExt); }},

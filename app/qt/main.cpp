@@ -1,5 +1,5 @@
 // quillmere: the game in its window. It reads its data from the folder
-// that holds the program.
+// that holds the program (the real one, when it is started through a link).
 
 #include <QApplication>
 #include <cstdio>
@@ -12,7 +12,9 @@
 #include "main_window.h"
 #include "music_plugin_loader.h"
 #include "qt_ports.h"
+#include "qt_storage.h"
 #include "text_pacing_probe.h"
+#include "window_icon.h"
 
 namespace {
 
@@ -37,6 +39,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("quillmere");
     QApplication::setApplicationDisplayName("Quillmere");
+    QApplication::setDesktopFileName(QUILLMERE_APP_ID);
+    QApplication::setWindowIcon(qm::qt::GameIcon());
 
     qm::qt::QtDialogs dialogs;
     qm::qt::QtPictures pictures;
@@ -44,7 +48,8 @@ int main(int argc, char** argv) {
         [folder = QCoreApplication::applicationDirPath()] { return qm::qt::LoadMusicOutput(folder); });
     qm::qt::QtScreen screen;
     qm::qt::TimeOfDayClock clock;
-    qm::Game game(qm::Ports{dialogs, pictures, audio, screen, clock},
+    qm::qt::QtStorage storage;
+    qm::Game game(qm::Ports{dialogs, pictures, audio, screen, clock, storage},
                   QCoreApplication::applicationDirPath().toStdString());
 
     qm::qt::MainWindow window(game, pictures);

@@ -10,12 +10,15 @@
 namespace qm {
 
 struct GameState {
-    // Folders, each ending in the separator; set once at start-up.
+    // Folders, each ending in the separator; set once at start-up. The game
+    // reads its data from AppFolder and writes into WriteFolder, which is
+    // AppFolder unless that cannot be written (core/write_folder.h).
     std::string AppFolder;
     std::string ImgFolder;
     std::string TxtFolder;
     std::string FaceFolder;
-    std::string SysFolder;
+    std::string WriteFolder;
+    std::string SysFolder;  // WriteFolder's sys/: the picture register and the save set
 
     // The four lines of sys/system.dat, taken verbatim.
     std::string TextExt;

@@ -55,12 +55,31 @@ public:
     virtual std::uint32_t Seed() = 0;
 };
 
+// Where the game may write. A game unpacked into a folder of the player's
+// writes its register, saves and albums beside its data; an installed game's
+// folder is read-only, and then they go to a folder of the player's own.
+// Start-up asks once which it is and keeps the answer for the whole run.
+class Storage {
+public:
+    virtual ~Storage() = default;
+    // Whether the game can create and replace files in the folder.
+    virtual bool CanWrite(const std::string& folder) = 0;
+    // The player's own folder for the game's files, as the platform has
+    // them (on Linux ~/.local/share/quillmere/); empty if there is none.
+    virtual std::string PlayerFolder() = 0;
+};
+
+// Storage for front ends that only ever run copies of the game folder made
+// for them (the tests): the program's folder is always writable.
+Storage& WritableProgramFolder();
+
 struct Ports {
     Dialogs& dialogs;
     Pictures& pictures;
     AudioDevice& audio;
     Screen& screen;
     Clock& clock;
+    Storage& storage = WritableProgramFolder();
 };
 
 }  // namespace qm

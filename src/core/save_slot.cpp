@@ -7,6 +7,7 @@
 #include "core/game.h"
 #include "core/save_contents.h"
 #include "core/title_screen.h"
+#include "core/write_folder.h"
 #include "pictures/picture_display.h"
 #include "script/ending.h"
 #include "script/event_runner.h"
@@ -84,7 +85,8 @@ void LoadGame(Game& game) {
         game.Message("ロードできませんでした。\r\n" + *stuck + "\r\n書きかけのセーブを仕上げられませんでした。");
         return;
     }
-    const auto saved = ReadSavedGame(game.files, game.files.FreeFile(), s.SysFolder);
+    const std::string folder = SysFolderHolding(s, "all.dat");
+    const auto saved = ReadSavedGame(game.files, game.files.FreeFile(), folder);
     if (const auto* problem = std::get_if<LoadProblem>(&saved)) {
         game.Message("ロードできませんでした。\r\n" + problem->where + "\r\n" + problem->what);
         return;

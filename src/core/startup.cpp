@@ -4,6 +4,7 @@
 
 #include "core/game.h"
 #include "core/lifecycle.h"
+#include "core/write_folder.h"
 #include "pictures/picture_display.h"
 #include "pictures/picture_viewer.h"
 #include "script/script_lines.h"
@@ -26,14 +27,13 @@ void SetFolders(Game& game) {
     s.ImgFolder = s.AppFolder + "img" + kSeparator;
     s.FaceFolder = s.AppFolder + "face" + kSeparator;
     s.TxtFolder = s.AppFolder + "txt" + kSeparator;
-    s.SysFolder = s.AppFolder + "sys" + kSeparator;
 }
 
 // The game cannot run without its four settings: say which file is wrong
 // and end the program.
 bool ReadSettings(Game& game) {
     GameState& s = game.state;
-    const std::string path = s.SysFolder + "system.dat";
+    const std::string path = ProgramSysFolder(s) + "system.dat";
     s.FileNumber = static_cast<std::int16_t>(game.files.FreeFile());
     const auto lines = ReadLines(game.files, s.FileNumber, path);
     if (!lines || lines->size() < 4) {
@@ -93,7 +93,8 @@ void ReadTitleText(Game& game) {
 // A first run has no register yet; shut-down creates it.
 void ReadPictureRegister(Game& game) {
     GameState& s = game.state;
-    const auto lines = ReadLines(game.files, s.FileNumber, s.SysFolder + "lstphoto.dat");
+    const std::string path = SysFolderHolding(s, "lstphoto.dat") + "lstphoto.dat";
+    const auto lines = ReadLines(game.files, s.FileNumber, path);
     Control& register_ = game.form.LstIvent;
     register_.ClearList();
     register_.list = lines.value_or(std::vector<std::string>{});
@@ -105,6 +106,7 @@ void Form_Load(Game& game) {
     GameState& s = game.state;
     SetFolders(game);
     if (!ReadSettings(game)) return;
+    ChooseWriteFolder(game);
     OpenMusic(game, s.AppFolder + "bgm.wav");
     game.music.MusicOn = true;
     PlayMusic(game);

@@ -97,7 +97,7 @@ bool WriteAlbum(Game& game, int mode) {
         page += kNewLine + (marker ? std::string() : line);
     }
     const std::string name = mode == 1 ? "アルバム「" + chosen + "」" : "アルバム";
-    const std::string path = s.AppFolder + name + ".html";
+    const std::string path = s.WriteFolder + name + ".html";
     if (!ReplaceFileLines(game.files, game.files.FreeFile(), path, {page})) {
         game.Message("アルバムを書き込めませんでした。\r\n" + path);
         return false;
@@ -114,7 +114,7 @@ void ComIvent_MouseUp(Game& game, int, int button) {
     }
     const bool onePicture = !game.form.LstIvent.ChosenText().empty() && button == 2 && s.FacesPresent;
     if (WriteAlbum(game, onePicture ? 1 : 0))
-        game.Message("アルバムを制作しました。\r\n" + s.AppFolder + "の中を覗いてみて下さい");
+        game.Message("アルバムを制作しました。\r\n" + s.WriteFolder + "の中を覗いてみて下さい");
 }
 
 }  // namespace qm

@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     testing::FakeGame fake{Utf8Of(folder)};
     Game& game = fake.game;
     GameState& s = game.state;
-    s.AppFolder = Utf8Of(folder) + "/";
+    s.AppFolder = s.WriteFolder = Utf8Of(folder) + "/";
     s.ImgFolder = s.AppFolder + "img/";
     s.FaceFolder = s.AppFolder + "face/";
     s.TxtFolder = s.AppFolder + "txt/";

@@ -31,6 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     testing::FakeGame fake{Utf8Of(folder)};
     Game& game = fake.game;
+    game.state.AppFolder = game.state.WriteFolder = Utf8Of(folder) + "/";
     game.state.SysFolder = Utf8Of(sys) + "/";
     game.form.LstKan.list = {"before"};
     LoadGame(game);

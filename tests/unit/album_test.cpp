@@ -39,6 +39,7 @@ protected:
         s.ImgFolder = s.AppFolder + "img/";
         s.FaceFolder = s.AppFolder + "face/";
         s.TxtFolder = s.AppFolder + "txt/";
+        s.WriteFolder = s.AppFolder;
         s.TextExt = ".txt";
         s.PictureExt = ".png";
         s.PicturesPresent = s.FacesPresent = true;
