@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Runs every fuzz target for a long while, one after the other, at low
 # priority, and says how many inputs each tried and what it found.
-#   tests/fuzz/run_long.sh [TOTAL_INPUTS]     (default 10000000, shared evenly)
+#   tests/fuzz/run_long.sh [TOTAL_INPUTS [TARGET...]]
+# TOTAL_INPUTS (default 10000000) is shared evenly among the targets named
+# (default all: text_reader event_script save_loader register album
+# chronicle).
 # Builds the fuzz preset first. What each target finds new joins
 # build-fuzz/tests/fuzz/corpus/NAME; an input that breaks something is kept
 # as build-fuzz/tests/fuzz/findings/NAME-crash-… (or -leak-, -timeout-,
@@ -10,6 +13,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 total=${1:-10000000}
 targets=(text_reader event_script save_loader register album chronicle)
+[[ $# -gt 1 ]] && targets=("${@:2}")
 per_target=$((total / ${#targets[@]}))
 
 nice -n 10 cmake --preset fuzz >/dev/null
