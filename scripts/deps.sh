@@ -19,6 +19,8 @@
 #                              lintian, the desktop entry's and metainfo's
 #                              validators, and a display with a window
 #                              manager to play it on (skipped without them)
+#   scripts/deps.sh --fuzz     also Clang and its libFuzzer, for the fuzz
+#                              preset (tests/fuzz/)
 # The flags may be given together.
 set -euo pipefail
 
@@ -33,6 +35,7 @@ for flag in "$@"; do
     --package-test)
       packages+=(dpkg-dev file lintian desktop-file-utils appstream imagemagick xdotool x11-utils)
       ;;
+    --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
     *)
       echo "unknown flag: $flag" >&2
       exit 2

@@ -1,6 +1,7 @@
 #include "colour/fairy_encounter.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 #include "colour/colour_workshop.h"
@@ -69,7 +70,9 @@ void GroupEvent(Game& game) {
     s.EventPicture.clear();
     for (const std::int16_t fairy : s.MetFairy) s.EventPicture += std::to_string(fairy);
     ClearColours(game);
-    for (const std::int16_t fairy : s.MetFairy) ++s.Affection[fairy];
+    // A loaded affection may stand at the top of its range already.
+    for (const std::int16_t fairy : s.MetFairy)
+        if (s.Affection[fairy] < std::numeric_limits<std::int16_t>::max()) ++s.Affection[fairy];
     StartEvent(game, s.EventPicture);
 }
 

@@ -31,9 +31,10 @@ struct GameState {
     std::array<std::string, 8> FairyName;
     std::array<std::string, 8> ColourName;
 
-    // Per-game and per-run state.
-    std::int16_t PointLimit = 0;
-    std::int16_t PointsUsed = 0;
+    // Per-game and per-run state. The points are saved as 16-bit numbers
+    // but added up wider, so that a price never wraps them round.
+    std::int32_t PointLimit = 0;
+    std::int32_t PointsUsed = 0;
     std::array<std::int16_t, 8> Affection{};
     std::array<std::int16_t, 8> SoloCount{};
     std::array<std::array<std::int16_t, 3>, 3> SlotColour{};  // [slot][red, green, blue]

@@ -71,7 +71,9 @@ void SaveGame(Game& game) {
     const int number = game.files.FreeFile();
     const auto failed = ReplaceFileSet(game.files, number, game.state.SysFolder, SaveFilesOf(game));
     if (failed) {
-        game.Message("セーブできませんでした。\r\n" + *failed + "\r\n前のセーブはそのまま残っています。");
+        const char* after =
+            failed->oldSetKept ? "前のセーブはそのまま残っています。" : "このセーブは次のロードで読み込まれます。";
+        game.Message("セーブできませんでした。\r\n" + failed->path + "\r\n" + after);
         return;
     }
     game.Message("SAVE　OK");
@@ -79,7 +81,10 @@ void SaveGame(Game& game) {
 
 void LoadGame(Game& game) {
     GameState& s = game.state;
-    SettleFileSet(s.SysFolder, SaveFileNames());
+    if (const auto stuck = SettleFileSet(game.files.System(), s.SysFolder, SaveFileNames())) {
+        game.Message("ロードできませんでした。\r\n" + *stuck + "\r\n書きかけのセーブを仕上げられませんでした。");
+        return;
+    }
     const std::string folder = SysFolderHolding(s, "all.dat");
     const auto saved = ReadSavedGame(game.files, game.files.FreeFile(), folder);
     if (const auto* problem = std::get_if<LoadProblem>(&saved)) {

@@ -1,7 +1,6 @@
 #include "core/text_files.h"
 
 #include <filesystem>
-#include <system_error>
 
 #include "core/cp932.h"
 
@@ -24,48 +23,51 @@ int TextFiles::FreeFile() const {
 
 bool TextFiles::OpenForInput(int number, const std::string& path) {
     if (IsOpen(number)) return false;
-    std::fstream f(PathOf(path), std::ios::in | std::ios::binary);
+    std::ifstream f(PathOf(path), std::ios::binary);
     if (!f) return false;
-    files_.emplace(number, std::move(f));
+    inputs_.emplace(number, std::move(f));
     return true;
 }
 
 bool TextFiles::OpenForOutput(int number, const std::string& path) {
     if (IsOpen(number)) return false;
-    std::fstream f(PathOf(path), std::ios::out | std::ios::trunc | std::ios::binary);
-    if (!f) return false;
-    files_.emplace(number, std::move(f));
+    outputs_.emplace(number, Output{path, {}});
     return true;
 }
 
 std::optional<std::string> TextFiles::LineInput(int number) {
     if (AtEnd(number)) return std::nullopt;
     std::string bytes;
-    std::getline(files_.at(number), bytes, '\n');
+    std::getline(inputs_.at(number), bytes, '\n');
     if (!bytes.empty() && bytes.back() == '\r') bytes.pop_back();
     return Cp932ToUtf8(bytes);
 }
 
 bool TextFiles::AtEnd(int number) {
-    const auto it = files_.find(number);
-    return it == files_.end() || it->second.peek() == std::char_traits<char>::eof();
+    const auto it = inputs_.find(number);
+    return it == inputs_.end() || it->second.peek() == std::char_traits<char>::eof();
 }
 
 bool TextFiles::PrintLine(int number, std::string_view text) {
-    const auto it = files_.find(number);
-    if (it == files_.end()) return false;
+    const auto it = outputs_.find(number);
+    if (it == outputs_.end()) return false;
     std::string bytes;
     Utf8ToCp932(text, bytes);
-    bytes += "\r\n";
-    return static_cast<bool>(it->second.write(bytes.data(), static_cast<std::streamsize>(bytes.size())));
+    it->second.bytes += bytes + "\r\n";
+    return true;
 }
 
 bool TextFiles::Close(int number) {
-    const auto it = files_.find(number);
-    if (it == files_.end()) return false;
-    it->second.close();
-    const bool ok = !it->second.fail();
-    files_.erase(it);
+    if (const auto in = inputs_.find(number); in != inputs_.end()) {
+        in->second.close();
+        const bool ok = !in->second.fail();
+        inputs_.erase(in);
+        return ok;
+    }
+    const auto out = outputs_.find(number);
+    if (out == outputs_.end()) return false;
+    const bool ok = system_->WriteFile(out->second.path, out->second.bytes);
+    outputs_.erase(out);
     return ok;
 }
 
@@ -78,17 +80,17 @@ std::optional<std::vector<std::string>> ReadLines(TextFiles& files, int number, 
 }
 
 bool ReplaceFileLines(TextFiles& files, int number, const std::string& path, const std::vector<std::string>& lines) {
+    FileSystem& disk = files.System();
     const std::string temporary = path + ".new";
     if (!files.OpenForOutput(number, temporary)) return false;
-    bool ok = true;
-    for (const std::string& line : lines) ok = ok && files.PrintLine(number, line);
-    ok = files.Close(number) && ok;
-    std::error_code error;
-    if (ok) std::filesystem::rename(PathOf(temporary), PathOf(path), error);
-    if (!ok || error) {
-        std::filesystem::remove(PathOf(temporary), error);
+    for (const std::string& line : lines) files.PrintLine(number, line);
+    if (!files.Close(number) || !disk.Rename(temporary, path)) {
+        disk.Remove(temporary);
         return false;
     }
+    // The file is in place whether or not its new name reaches the disk
+    // now; a folder that cannot be flushed changes nothing for the caller.
+    disk.SyncFolder(FolderOf(path));
     return true;
 }
 

@@ -20,7 +20,8 @@ std::string PictureLine(const GameState& s, const std::string& name) {
 }
 
 // The event's text as the album shows it: speakers in bold or as their
-// face, script lines left out, everything else as it stands.
+// face, script lines left out, everything else as the game shows it, as
+// plain text.
 std::string EventBlock(const GameState& s, const std::vector<std::string>& lines) {
     std::string block;
     for (const std::string& line : lines) {
@@ -29,31 +30,39 @@ std::string EventBlock(const GameState& s, const std::vector<std::string>& lines
             if (speaker.find(kFaceSeparator) != std::string::npos)
                 block += "<Br clear=all>" + ImageTag(s.FaceFolder + speaker + s.PictureExt) + " align=left>" + kNewLine;
             else
-                block += "<BR><B>" + speaker + "</b><BR>" + kNewLine;
+                block += "<BR><B>" + HtmlText(speaker) + "</b><BR>" + kNewLine;
         } else if (!line.starts_with('>')) {
-            block += line + "<BR>" + kNewLine;
+            block += HtmlText(line) + "<BR>" + kNewLine;
         }
     }
     return block;
 }
 
-std::string PictureBlock(const Game& game, int mode, const std::string& chosen, const std::vector<std::string>& event) {
-    const GameState& s = game.state;
+std::string PictureBlock(const GameState& s, int mode, const std::vector<std::string>& pictures,
+                         const std::vector<std::string>& event) {
     if (mode == 1)
-        return std::string(kNewLine) + "<hr>" + PictureLine(s, chosen) + "><hr>" + kNewLine + EventBlock(s, event);
-    std::string pictures;
-    for (const std::string& name : game.form.LstIvent.list)
-        pictures += std::string(kNewLine) + "<hr>" + PictureLine(s, name) + ">" + kNewLine;
-    return pictures;
+        return std::string(kNewLine) + "<hr>" + PictureLine(s, pictures.front()) + "><hr>" + kNewLine +
+               EventBlock(s, event);
+    std::string block;
+    for (const std::string& name : pictures)
+        block += std::string(kNewLine) + "<hr>" + PictureLine(s, name) + ">" + kNewLine;
+    return block;
 }
 
-// The names the album would read or write by; one that could reach
-// outside the game's folders is refused.
-std::optional<std::string> UnsafeName(const Game& game, int mode, const std::string& chosen) {
-    if (mode == 1) return IsPlainName(chosen) ? std::nullopt : std::optional(chosen);
-    for (const std::string& name : game.form.LstIvent.list)
-        if (!IsPlainName(name)) return name;
-    return std::nullopt;
+// The pictures of the full album: every registered one whose name cannot
+// reach outside the game's folders. The others are named once.
+std::vector<std::string> SafePictures(Game& game) {
+    std::vector<std::string> safe;
+    std::string unsafe;
+    for (const std::string& name : game.form.LstIvent.list) {
+        if (IsPlainName(name))
+            safe.push_back(name);
+        else
+            unsafe += "「" + name + "」";
+    }
+    if (!unsafe.empty())
+        game.Message("記憶絵" + unsafe + "は、名前にアルバムに使えない文字が含まれているため、アルバムに入れません。");
+    return safe;
 }
 
 std::optional<std::vector<std::string>> ReadOrSay(Game& game, const std::string& path, const char* what) {
@@ -67,8 +76,9 @@ std::optional<std::vector<std::string>> ReadOrSay(Game& game, const std::string&
 bool WriteAlbum(Game& game, int mode) {
     const GameState& s = game.state;
     const std::string chosen = game.form.LstIvent.ChosenText();
-    if (const auto name = UnsafeName(game, mode, chosen)) {
-        game.Message("記憶絵の名前「" + *name + "」には、アルバムに使えない文字が含まれています。");
+    // The chosen picture names the page and the event text it reads.
+    if (mode == 1 && !IsPlainName(chosen)) {
+        game.Message("記憶絵の名前「" + chosen + "」には、アルバムに使えない文字が含まれています。");
         return false;
     }
     const auto layout = ReadOrSay(game, s.TxtFolder + "arub" + s.TextExt, "アルバムのひな形");
@@ -79,10 +89,11 @@ bool WriteAlbum(Game& game, int mode) {
         if (!lines) return false;
         event = *lines;
     }
+    const std::vector<std::string> pictures = mode == 1 ? std::vector{chosen} : SafePictures(game);
     std::string page;
     for (const std::string& line : *layout) {
         const bool marker = line == kMarker;
-        if (marker) page += PictureBlock(game, mode, chosen, event);
+        if (marker) page += PictureBlock(s, mode, pictures, event);
         page += kNewLine + (marker ? std::string() : line);
     }
     const std::string name = mode == 1 ? "アルバム「" + chosen + "」" : "アルバム";

@@ -28,8 +28,24 @@ std::string FileUrlOf(std::string_view path) {
     return url;
 }
 
+std::string HtmlText(std::string_view text) {
+    std::string html;
+    for (const char c : text) {
+        if (c == '&')
+            html += "&amp;";
+        else if (c == '<')
+            html += "&lt;";
+        else if (c == '>')
+            html += "&gt;";
+        else
+            html += c;
+    }
+    return html;
+}
+
 bool IsPlainName(std::string_view name) {
-    return name.find('/') == std::string_view::npos && name.find('\\') == std::string_view::npos &&
+    // A NUL would end the file name early.
+    return name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos &&
            name.find("..") == std::string_view::npos;
 }
 

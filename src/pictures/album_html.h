@@ -11,6 +11,9 @@ namespace qm {
 // quote or "&" in a name cannot break out of the attribute either).
 std::string FileUrlOf(std::string_view path);
 
+// Text shown as it stands: "&", "<" and ">" as their character references.
+std::string HtmlText(std::string_view text);
+
 // A name that can be part of a file name without leaving its folder.
 bool IsPlainName(std::string_view name);
 

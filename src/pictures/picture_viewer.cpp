@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/game.h"
+#include "core/picture_register.h"
 #include "pictures/picture_display.h"
 
 namespace qm {
@@ -17,7 +18,10 @@ void LBlIvent_See(Game& game, const std::string& name) {
         const bool isNew = std::find(entries.begin(), entries.end(), name) == entries.end();
         form.PicPhoto.visible = true;
         if (!ShowPicture(game, name)) return;
-        if (isNew) entries.push_back(name);
+        if (isNew) {
+            entries.push_back(name);
+            WritePictureRegister(game);
+        }
     }
     form.LBlIvent.caption = std::to_string(entries.size()) + "/" + std::to_string(kPictureTotal);
 }

@@ -7,8 +7,8 @@ namespace qm {
 
 class Game;
 
-// Shows a memory picture and registers it if it is new; with the empty name
-// it only refreshes the count label.
+// Shows a memory picture and registers it if it is new, writing the
+// register at once; with the empty name it only refreshes the count label.
 void LBlIvent_See(Game& game, const std::string& name);
 
 // The player picks a register entry: its picture shows over the scene.

@@ -23,10 +23,12 @@ TEST(AlbumHtml, PathsBecomeFileUrlsThatCannotBreakTheAttribute) {
     EXPECT_EQ("file:///g/img/012.png", FileUrlOf("/g/img/012.png"));
     EXPECT_EQ("file:///a%20b/%E7%B5%B5%26%22%3C.png", FileUrlOf("/a b/絵&\"<.png"));
     EXPECT_EQ("file:///C:/g/img/x.png", FileUrlOf("C:\\g\\img\\x.png"));
+    EXPECT_EQ("a &amp; b &lt;script&gt;&amp;lt;", HtmlText("a & b <script>&lt;"));
     EXPECT_TRUE(IsPlainName("012"));
     EXPECT_FALSE(IsPlainName("../012"));
     EXPECT_FALSE(IsPlainName("a/b"));
     EXPECT_FALSE(IsPlainName("a\\b"));
+    EXPECT_FALSE(IsPlainName(std::string("a\0b", 3)));
 }
 
 class AlbumTest : public ::testing::Test {
@@ -102,12 +104,37 @@ TEST_F(AlbumTest, TheClickDecidesWhichAlbum) {
     EXPECT_EQ("写真が無いと、アルバムは制作できません", fake.dialogs.messages.back());
 }
 
+// The game shows event text as plain text; the album shows it the same,
+// markup and all, and never runs it.
+TEST_F(AlbumTest, EventTextIsCopiedAsTextNotMarkup) {
+    Text("012", "-<i>名前</i>\r\n<script>alert(1)</script> & <b>\r\n");
+    game.form.LstIvent.listIndex = 0;
+    EXPECT_TRUE(WriteAlbum(game, 1));
+    const std::string page = Album("アルバム「012」");
+    EXPECT_NE(std::string::npos, page.find("<BR><B>&lt;i&gt;名前&lt;/i&gt;</b><BR>")) << page;
+    EXPECT_NE(std::string::npos, page.find("&lt;script&gt;alert(1)&lt;/script&gt; &amp; &lt;b&gt;<BR>")) << page;
+    EXPECT_EQ(std::string::npos, page.find("<script>")) << page;
+}
+
+// A name that could reach outside the game's folders is left out of the
+// full album, which shows the rest, and is named once.
+TEST_F(AlbumTest, AnUnsafeNameIsLeftOutOfTheFullAlbum) {
+    game.form.LstIvent.list = {"012", "../../etc/x", "a\\b", "135"};
+    EXPECT_TRUE(WriteAlbum(game, 0));
+    ASSERT_EQ(1u, fake.dialogs.messages.size());
+    EXPECT_NE(std::string::npos, fake.dialogs.messages[0].find("「../../etc/x」「a\\b」")) << fake.dialogs.messages[0];
+    const std::string page = Album("アルバム");
+    EXPECT_NE(std::string::npos, page.find("$IMG/012.png"));
+    EXPECT_NE(std::string::npos, page.find("$IMG/135.png"));
+    EXPECT_EQ(std::string::npos, page.find("etc"));
+    EXPECT_EQ(std::string::npos, page.find("a%5Cb"));
+}
+
 TEST_F(AlbumTest, WhatCannotBeReadOrNamedSafelyWritesNothing) {
     game.form.LstIvent.list = {"012", "../../etc/x"};
-    EXPECT_FALSE(WriteAlbum(game, 0));
-    EXPECT_NE(std::string::npos, fake.dialogs.messages.back().find("../../etc/x"));
     game.form.LstIvent.listIndex = 1;
     EXPECT_FALSE(WriteAlbum(game, 1));
+    EXPECT_NE(std::string::npos, fake.dialogs.messages.back().find("../../etc/x"));
 
     game.form.LstIvent.list = {"135"};
     game.form.LstIvent.listIndex = 0;

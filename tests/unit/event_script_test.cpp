@@ -75,7 +75,9 @@ class EventScriptTest : public ::testing::Test {
 protected:
     void SetUp() override {
         fs::create_directories(folder / "txt");
+        fs::create_directories(folder / "sys");
         game.state.TxtFolder = (folder / "txt").string() + "/";
+        game.state.SysFolder = (folder / "sys").string() + "/";
         game.state.TextExt = ".txt";
         game.state.EmotionName = {"喜", "怒", "哀", "楽", "愛"};
         game.state.PicturesPresent = true;
@@ -127,6 +129,17 @@ TEST_F(EventScriptTest, ReachingThePointLimitHidesThePanelsAndRunsTheEnding) {
     // Past the limit every call begins the ending again, even at no cost.
     EXPECT_TRUE(SpendPoints(game, 0));
     EXPECT_EQ("\r\n最後の日。", Text());
+}
+
+// Points a save may hold at the top of their range still add up without
+// wrapping round, so the limit is reached and the ending begins.
+TEST_F(EventScriptTest, PointsAtTheTopOfTheirRangeStillReachTheLimit) {
+    Event("end", {"最後の日。"});
+    game.state.PointLimit = 32767;
+    game.state.PointsUsed = 32765;
+    EXPECT_TRUE(SpendPoints(game, 10));
+    EXPECT_EQ("32775", game.form.LblPC.caption);
+    EXPECT_EQ("\r\n最後の日。▼", Text());
 }
 
 TEST_F(EventScriptTest, WithoutAFairyInLoveTheEndingGoesStraightToTheChronicle) {
@@ -186,7 +199,7 @@ TEST_F(EventScriptTest, FilesOutsideTheLanguageDoNotStopTheGame) {
     const std::string longLine(1 << 20, 'a');
     RawEvent("odd", "\x81\x20\x82\r\n" + longLine + "\r\n>k>9\r\nlast");
     StartEvent(game, "odd");
-    EXPECT_TRUE(Text().starts_with("\r\n\xEF\xBF\xBD"));
+    EXPECT_TRUE(Text().starts_with("\r\n" + Cp932ToUtf8("\x81") + " " + Cp932ToUtf8("\x82")));
     TickText();
     EXPECT_TRUE(Text().ends_with("\r\n" + longLine));
     TickText();

@@ -9,7 +9,15 @@
 #include <iterator>
 
 #include "fake_game.h"
+#include "pictures/picture_viewer.h"
 #include "temp_folder.h"
+
+#ifdef __unix__
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#endif
 
 namespace qm {
 namespace {
@@ -94,6 +102,18 @@ TEST_F(LifecycleTest, ShutDownWritesTheRegisterEvenWhenItIsEmpty) {
     EXPECT_TRUE(fake.dialogs.messages.empty());
 }
 
+// Entries the game cannot read as text still come back exactly as they were.
+TEST_F(LifecycleTest, TheRegisterComesBackByteForByte) {
+    const std::string bytes =
+        "\x80"
+        "abc\r\n\xED\x40\r\n012\r\n";
+    std::ofstream(folder / "sys" / "lstphoto.dat", std::ios::binary) << bytes;
+    Form_Load(game);
+    EXPECT_EQ(3u, game.form.LstIvent.list.size());
+    Form_Unload(game);
+    EXPECT_EQ(bytes, Register());
+}
+
 TEST_F(LifecycleTest, AnUnwritableRegisterIsReportedAndTheGameStillEnds) {
     std::ofstream(folder / "sys" / "lstphoto.dat", std::ios::binary) << "012\r\n";
     fs::create_directory(folder / "sys" / "lstphoto.dat.new");
@@ -104,6 +124,29 @@ TEST_F(LifecycleTest, AnUnwritableRegisterIsReportedAndTheGameStillEnds) {
     EXPECT_EQ("012\r\n", Register());
     EXPECT_EQ(0, game.exitCode);
 }
+
+#ifdef __unix__
+// A program killed right after a picture joined the register, before any
+// shut-down, still has it at the next start.
+TEST_F(LifecycleTest, ANewPictureSurvivesAKillRightAfterIt) {
+    std::ofstream(folder / "sys" / "lstphoto.dat", std::ios::binary) << "012\r\n";
+    const pid_t child = fork();
+    ASSERT_NE(-1, child);
+    if (child == 0) {
+        testing::FakeGame running{folder.string()};
+        Form_Load(running.game);
+        LBlIvent_See(running.game, "135");
+        raise(SIGKILL);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ("012\r\n135\r\n", Register());
+    testing::FakeGame again{folder.string()};
+    Form_Load(again.game);
+    EXPECT_EQ((std::vector<std::string>{"012", "135"}), again.game.form.LstIvent.list);
+}
+#endif
 
 }  // namespace
 }  // namespace qm

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "colour/fairy_encounter.h"
+#include "fake_game.h"
 
 namespace qm {
 namespace {
@@ -29,6 +30,18 @@ TEST(Outing, TheBlackFairyWantsEveryoneMetAndGabugabuThrice) {
     EXPECT_FALSE(BlackFairyWilling({1, 1, 2, 1, 1, 1, 1, 0}));
     EXPECT_TRUE(BlackFairyWilling({1, 1, 3, 1, 1, 1, 1, 0}));
     EXPECT_FALSE(BlackFairyWilling({1, 1, 3, 1, 1, 1, 0, 5}));
+}
+
+// Affection a save may hold at the top of its range stays there; it never
+// wraps round to the bottom.
+TEST(Outing, AffectionAtTheTopOfItsRangeStaysThere) {
+    testing::FakeGame fake;
+    GameState& s = fake.game.state;
+    s.SlotColour = {{{255, 255, 255}, {1, 200, 1}, {1, 1, 151}}};  // fairies 0, 1 and 3
+    s.Affection[0] = 32767;
+    GoOut(fake.game);
+    EXPECT_EQ(32767, s.Affection[0]);
+    EXPECT_EQ(1, s.Affection[1]);
 }
 
 }  // namespace

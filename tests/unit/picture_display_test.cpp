@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 #include "fake_game.h"
 #include "pictures/picture_viewer.h"
+#include "temp_folder.h"
 #include "ui/geometry.h"
 #include "ui/layout.h"
 
@@ -109,6 +112,8 @@ TEST_F(PictureDisplayTest, MissingFoldersHideFacesAndMemoryPictures) {
 }
 
 TEST_F(PictureDisplayTest, TheRegisterTakesANameOnceAndOnlyIfItsPictureLoads) {
+    const testing::TempFolder sys;
+    game.state.SysFolder = sys.path().string() + "/";
     Picture("/g/img/012.png", 64, 48);
     LBlIvent_See(game, "012");
     LBlIvent_See(game, "012");
@@ -123,6 +128,9 @@ TEST_F(PictureDisplayTest, TheRegisterTakesANameOnceAndOnlyIfItsPictureLoads) {
     EXPECT_EQ((std::vector<std::string>{"012", "135"}), game.form.LstIvent.list);
     EXPECT_EQ("2/64", game.form.LBlIvent.caption);
     EXPECT_FALSE(game.form.PicPhoto.visible);
+    // Each new name is on the disk at once.
+    std::ifstream written(sys.path() / "lstphoto.dat", std::ios::binary);
+    EXPECT_EQ("012\r\n135\r\n", std::string(std::istreambuf_iterator<char>(written), {}));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "core/file_set.h"
 #include "core/save_numbers.h"
+#include "failing_disk.h"
 #include "fake_game.h"
 #include "temp_folder.h"
 
@@ -121,6 +122,23 @@ TEST_F(SaveSlotTest, AnOldSaveWithoutSoloCountsKeepsTheCurrentOnes) {
     EXPECT_EQ(std::vector<std::string>{"1 0 0 0 0"}, game.form.LstWorldItem[2].list);
 }
 
+// Rows the game cannot read as text are saved again exactly as they were.
+TEST_F(SaveSlotTest, ListRowsComeBackByteForByte) {
+    WriteSave(Numbers(28));
+    Write("lstkan.dat",
+          "\x80"
+          "2 abc\r\n\xED\x40\r\n");
+    Write("lstworld.dat", "A\xFF,A,1 0 0 0 0,0\r\n");
+    LoadGame(game);
+    ASSERT_EQ("Load　OK", LastMessage());
+    SaveGame(game);
+    EXPECT_EQ(
+        "\x80"
+        "2 abc\r\n\xED\x40\r\n",
+        Read("lstkan.dat"));
+    EXPECT_EQ("A\xFF,A,1 0 0 0 0,0\r\n", Read("lstworld.dat"));
+}
+
 // Each damaged save is named and changes nothing in the game.
 TEST_F(SaveSlotTest, ADamagedSaveIsNamedAndTheGameStaysAsItWas) {
     struct Case {
@@ -170,17 +188,123 @@ TEST_F(SaveSlotTest, AnInterruptedSaveIsFinishedOrUndone) {
     Write("a", "old a");
     Write("b", "old b");
     Write("a.new", "new a");
-    SettleFileSet(game.state.SysFolder, names);
+    SettleFileSet(RealFileSystem(), game.state.SysFolder, names);
     EXPECT_EQ("old a", Read("a"));
     EXPECT_FALSE(fs::exists(folder / "sys" / "a.new"));
 
     Write("b.new", "new b");  // "a" had been moved in already
     Write("a", "new a");
     Write("save.commit", "a\r\nb\r\n");
-    SettleFileSet(game.state.SysFolder, names);
+    SettleFileSet(RealFileSystem(), game.state.SysFolder, names);
     EXPECT_EQ("new a", Read("a"));
     EXPECT_EQ("new b", Read("b"));
     EXPECT_FALSE(fs::exists(folder / "sys" / "save.commit"));
+}
+
+// A file that will not move (made immutable, or held open by another
+// program) fails the save wherever the move stops, and the old save is
+// loaded afterwards, whole.
+TEST_F(SaveSlotTest, AFileThatWillNotMoveFailsTheSaveAndKeepsTheOldOne) {
+    for (const char* stuck : {"lstitem.dat", "lstitem.dat.new", "lstworld.dat"}) {
+        WriteSave(Numbers(28));
+        testing::FailingDisk disk;
+        disk.fails = testing::FailsOn(testing::DiskStep::Rename, stuck);
+        game.files.UseFileSystem(disk);
+        game.state.PointsUsed = 77;
+        game.form.LstKan.list = {"new"};
+        game.form.LstItem.list = {"new"};
+        SaveGame(game);
+        EXPECT_TRUE(LastMessage().starts_with("セーブできませんでした。")) << stuck;
+        EXPECT_NE(std::string::npos, LastMessage().find("前のセーブはそのまま残っています。")) << stuck;
+        EXPECT_EQ(Numbers(28), Read("all.dat")) << stuck;
+        EXPECT_EQ("", Read("lstitem.dat")) << stuck;
+        EXPECT_EQ(4, std::distance(fs::directory_iterator(folder / "sys"), fs::directory_iterator())) << stuck;
+
+        game.files.UseFileSystem(RealFileSystem());
+        LoadGame(game);
+        EXPECT_EQ("Load　OK", LastMessage());
+        EXPECT_EQ(5, game.state.PointsUsed) << stuck;
+        EXPECT_EQ(std::vector<std::string>{"2 哀"}, game.form.LstKan.list) << stuck;
+        EXPECT_TRUE(game.form.LstItem.list.empty()) << stuck;
+    }
+}
+
+// When the old files cannot come back either, the new save stays complete
+// and marked so, the player is told, and the next load finishes it.
+TEST_F(SaveSlotTest, WhenTheOldFilesCannotComeBackTheNewSaveIsLoadedWhole) {
+    WriteSave(Numbers(28));
+    testing::FailingDisk disk;
+    disk.fails = testing::FailsOn(testing::DiskStep::Rename, "lstitem.dat.new");
+    disk.renameFails = [](const std::string& from, const std::string&) { return from.ends_with("all.dat.old"); };
+    game.files.UseFileSystem(disk);
+    game.state.PointsUsed = 77;
+    game.form.LstKan.list = {"new"};
+    SaveGame(game);
+    EXPECT_TRUE(LastMessage().starts_with("セーブできませんでした。"));
+    EXPECT_NE(std::string::npos, LastMessage().find("このセーブは次のロードで読み込まれます。")) << LastMessage();
+
+    game.files.UseFileSystem(RealFileSystem());
+    game.state.PointsUsed = 0;
+    LoadGame(game);
+    EXPECT_EQ("Load　OK", LastMessage());
+    EXPECT_EQ(77, game.state.PointsUsed);
+    EXPECT_EQ(std::vector<std::string>{"new"}, game.form.LstKan.list);
+}
+
+// A save marked complete that cannot be moved into place (a read-only
+// folder) is never read half-way: the load says so and changes nothing.
+TEST_F(SaveSlotTest, ALoadThatCannotFinishACompleteSaveReadsNothing) {
+    WriteSave(Numbers(28));
+    Write("lstkan.dat.new", "0 \x8a\xec\r\n");
+    Write("save.commit", "all.dat\r\nlstkan.dat\r\nlstitem.dat\r\nlstworld.dat\r\n");
+    testing::FailingDisk readOnly;
+    readOnly.fails = [](testing::DiskStep, const std::string&) { return true; };
+    game.files.UseFileSystem(readOnly);
+    game.form.LstKan.list = {"keep"};
+    game.state.PointsUsed = 77;
+    LoadGame(game);
+    EXPECT_TRUE(LastMessage().starts_with("ロードできませんでした。")) << LastMessage();
+    EXPECT_NE(std::string::npos, LastMessage().find("lstkan.dat")) << LastMessage();
+    EXPECT_EQ(std::vector<std::string>{"keep"}, game.form.LstKan.list);
+    EXPECT_EQ(77, game.state.PointsUsed);
+
+    game.files.UseFileSystem(RealFileSystem());  // the folder can be written again
+    LoadGame(game);
+    EXPECT_EQ("Load　OK", LastMessage());
+    EXPECT_EQ(std::vector<std::string>{"0 喜"}, game.form.LstKan.list);
+}
+
+// The program stops after each change to the disk in turn, while saving
+// and while putting the old save back after a file would not move: the
+// next load always finds one whole save.
+TEST_F(SaveSlotTest, StoppingTheProgramAtAnyStepOfASaveNeverLeavesAMix) {
+    for (const char* stuck : {"", "lstworld.dat.new"}) {
+        for (int step = 0;; ++step) {
+            WriteSave(Numbers(28));  // the old save: 5 points, "2 哀"
+            testing::FailingDisk disk;
+            if (*stuck) disk.fails = testing::FailsOn(testing::DiskStep::Rename, stuck);
+            disk.stopAfter = step;
+            game.files.UseFileSystem(disk);
+            game.state.PointsUsed = 2;
+            game.form.LstKan.list = {"B"};
+            game.form.LstItem.list = {"B"};
+            for (Control& column : game.form.LstWorldItem) column.list = {"B"};
+            bool stopped = false;
+            try {
+                SaveGame(game);
+            } catch (const testing::ProgramStopped&) {
+                stopped = true;
+            }
+            game.files = TextFiles();  // a new program
+            LoadGame(game);
+            ASSERT_EQ("Load　OK", LastMessage()) << stuck << " step " << step;
+            const bool isNew = game.state.PointsUsed == 2;
+            EXPECT_EQ(isNew ? "B" : "2 哀", game.form.LstKan.list.at(0)) << stuck << " step " << step;
+            EXPECT_EQ(isNew ? 1u : 0u, game.form.LstItem.list.size()) << stuck << " step " << step;
+            EXPECT_EQ(isNew ? "B" : "A", game.form.LstWorldItem[1].list.at(0)) << stuck << " step " << step;
+            if (!stopped) break;
+        }
+    }
 }
 
 #ifdef __unix__
@@ -204,7 +328,7 @@ TEST_F(SaveSlotTest, KillingTheProgramMidSaveNeverLeavesAMix) {
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
 
-        SettleFileSet(game.state.SysFolder, {"all.dat", "lstkan.dat", "lstitem.dat", "lstworld.dat"});
+        SettleFileSet(RealFileSystem(), game.state.SysFolder, {"all.dat", "lstkan.dat", "lstitem.dat", "lstworld.dat"});
         if (!fs::exists(folder / "sys" / "all.dat")) continue;  // killed before the first save ended
         const std::string numbers = Read("all.dat");
         const std::string mark = numbers.find(" 2 \r\n 500 ") != std::string::npos ? "B" : "A";

@@ -1,6 +1,6 @@
 #pragma once
 // The bytes of a text file, which the game reads without complaint even
-// when they are wrong: it turns what is not CP932 into U+FFFD and keeps a
+// when they are wrong: it shows what is not CP932 as marks and keeps a
 // stray CR or LF inside its lines.
 
 #include <string>
