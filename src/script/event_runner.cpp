@@ -69,7 +69,7 @@ Then AwardEmotion(Game& game, const std::string& line) {
     const int emotion = EmotionOf(line);
     if (emotion < 0) return Then::Continue;
     s.AwardedEmotion = static_cast<std::int16_t>(emotion);
-    game.form.LstKan.list.push_back(std::to_string(s.AwardedEmotion) + " " + s.EmotionName[s.AwardedEmotion]);
+    s.Items.push_back(MakeItem(emotion, s.EmotionName[emotion]));
     return Then::Continue;
 }
 

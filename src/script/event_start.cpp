@@ -62,7 +62,7 @@ void StartEvent(Game& game, std::string name) {
     }
     game.files.Close(s.FileNumber);
     if (HelpModeOn(game)) ShowHelpText(game, kEventHelp);
-    form.PicPhoto.visible = false;
+    s.Shown.Photo = false;
     form.TimSay.enabled = true;
     form.PicKao.visible = false;
     SetSpeechBox(game, "", "", true);

@@ -108,16 +108,18 @@ std::string ComposeChronicle(const std::vector<WorldPart>& parts, RandomSource& 
 }
 
 void WriteChronicle(Game& game) {
+    GameState& s = game.state;
     Form& form = game.form;
-    form.ComHelp.visible = false;
-    form.PicPhoto.visible = false;
+    s.Help.On = false;
+    s.Shown.Photo = false;
     SetSpeechBox(game, "", "", false);
-    for (Control* panel : {&form.GrpColor, &form.GrpKan, &form.GrpCom, &form.PicIvent}) panel->visible = false;
-    form.TxtEnd.caption = ComposeChronicle(WorldPartsOf(form), game.random);
+    s.Shown.Workshop = s.Shown.Dish = s.Shown.Commands = s.Shown.Viewer = false;
+    s.Chronicle = ComposeChronicle(s.World, game.random);
     ShowScene(game, "par");
     form.PicKao.visible = false;
-    form.TxtEnd.visible = true;
-    form.ComEnd.visible = true;
+    s.Shown.Ending = true;
 }
+
+void ShowChronicle(const GameState& state, Form& form) { form.TxtEnd.caption = state.Chronicle; }
 
 }  // namespace qm

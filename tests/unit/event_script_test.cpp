@@ -104,7 +104,12 @@ protected:
     void TickText(int count = 1) {
         for (int i = 0; i < count; ++i) Tick(game, game.form.TimSay);
     }
-    const std::string& Text() const { return game.form.Lbl.caption; }
+    // The window as the state draws it.
+    const Form& Screen() {
+        game.Project();
+        return game.form;
+    }
+    std::string Text() { return Screen().Lbl.caption; }
 
     testing::TempFolder temp;
     const fs::path& folder = temp.path();
@@ -117,12 +122,12 @@ TEST_F(EventScriptTest, ReachingThePointLimitHidesThePanelsAndRunsTheEnding) {
     game.state.PointLimit = 300;
     game.state.PointsUsed = 290;
     EXPECT_FALSE(SpendPoints(game, 5));
-    EXPECT_FALSE(game.form.Lbl.visible);
-    game.form.GrpCom.visible = game.form.GrpKan.visible = true;
+    EXPECT_FALSE(Screen().Lbl.visible);
+    game.state.Shown.Commands = game.state.Shown.Dish = true;
     EXPECT_TRUE(SpendPoints(game, 10));
-    EXPECT_EQ("305", game.form.LblPC.caption);
-    EXPECT_FALSE(game.form.GrpCom.visible);
-    EXPECT_FALSE(game.form.GrpKan.visible);
+    EXPECT_EQ("305", Screen().LblPC.caption);
+    EXPECT_FALSE(Screen().GrpCom.visible);
+    EXPECT_FALSE(Screen().GrpKan.visible);
     EXPECT_EQ("\r\n最後の日。", Text());
     TickText();
     EXPECT_EQ("\r\n最後の日。\r\nその次。▼", Text());
@@ -138,7 +143,7 @@ TEST_F(EventScriptTest, PointsAtTheTopOfTheirRangeStillReachTheLimit) {
     game.state.PointLimit = 32767;
     game.state.PointsUsed = 32765;
     EXPECT_TRUE(SpendPoints(game, 10));
-    EXPECT_EQ("32775", game.form.LblPC.caption);
+    EXPECT_EQ("32775", Screen().LblPC.caption);
     EXPECT_EQ("\r\n最後の日。▼", Text());
 }
 
@@ -149,10 +154,10 @@ TEST_F(EventScriptTest, WithoutAFairyInLoveTheEndingGoesStraightToTheChronicle) 
     StartEvent(game, "end");
     ClickText();
     EXPECT_FALSE(game.files.IsOpen(game.state.FileNumber));
-    EXPECT_FALSE(game.form.Lbl.visible);
-    EXPECT_TRUE(game.form.TxtEnd.visible);
-    EXPECT_TRUE(game.form.ComEnd.visible);
-    EXPECT_TRUE(game.form.TxtEnd.caption.starts_with("その星には、何もなかった。"));
+    EXPECT_FALSE(Screen().Lbl.visible);
+    EXPECT_TRUE(Screen().TxtEnd.visible);
+    EXPECT_TRUE(Screen().ComEnd.visible);
+    EXPECT_TRUE(Screen().TxtEnd.caption.starts_with("その星には、何もなかった。"));
     // The finished event is never stepped again.
     TickText(3);
     ClickText();
@@ -169,15 +174,15 @@ TEST_F(EventScriptTest, TheBestLovedFairysEndingAwardsItsPictureAndLeadsBackToTh
     EXPECT_EQ("end5", game.state.EventPicture);
     EXPECT_EQ("\r\nドーゥーの結末。", Text());
     TickText();
-    EXPECT_EQ(std::vector<std::string>{"end5"}, game.form.LstIvent.list);
+    EXPECT_EQ(std::vector<std::string>{"end5"}, game.state.PictureRegister);
     ClickText();
     EXPECT_FALSE(game.files.IsOpen(game.state.FileNumber));
-    EXPECT_TRUE(game.form.TxtEnd.visible);
+    EXPECT_TRUE(Screen().TxtEnd.visible);
 
     Event("end", {"おわり"});
     Click(game, game.form.ComEnd);
-    EXPECT_TRUE(game.form.PicStt.visible);
-    EXPECT_EQ(std::vector<std::string>{"end5"}, game.form.LstIvent.list);
+    EXPECT_TRUE(Screen().PicStt.visible);
+    EXPECT_EQ(std::vector<std::string>{"end5"}, game.state.PictureRegister);
 }
 
 TEST_F(EventScriptTest, ANewEventReplacesOneWaitingForAClick) {
@@ -190,7 +195,7 @@ TEST_F(EventScriptTest, ANewEventReplacesOneWaitingForAClick) {
     TickText(2);
     EXPECT_EQ("\r\n二\r\n三▼", Text());
     ClickText();
-    EXPECT_FALSE(game.form.Lbl.visible);
+    EXPECT_FALSE(Screen().Lbl.visible);
 }
 
 // Undecodable bytes, a line of a megabyte and no final line break: the
@@ -204,9 +209,9 @@ TEST_F(EventScriptTest, FilesOutsideTheLanguageDoNotStopTheGame) {
     EXPECT_TRUE(Text().ends_with("\r\n" + longLine));
     TickText();
     EXPECT_TRUE(Text().ends_with("last▼"));
-    EXPECT_TRUE(game.form.LstKan.list.empty());
+    EXPECT_TRUE(game.state.Items.empty());
     ClickText();
-    EXPECT_FALSE(game.form.Lbl.visible);
+    EXPECT_FALSE(Screen().Lbl.visible);
     EXPECT_TRUE(fake.dialogs.messages.empty());
 }
 
