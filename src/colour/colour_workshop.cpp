@@ -106,4 +106,11 @@ void ShowWorkshop(const GameState& state, Form& form) {
     }
 }
 
+void InstallWorkshop(Form& form) {
+    for (Control& bar : form.ColorScl) bar.on = {.change = ColorScl_Change, .scroll = ColorScl_Scroll};
+    form.ColorPic.on.click = ColorPic_Click;
+    for (Control& box : form.ColorChk) box.on.click = ColorChk_Click;
+    for (Control& button : form.ColorCom) button.on.click = ColorCom_Click;
+}
+
 }  // namespace qm

@@ -29,4 +29,7 @@ void SelectSlot(Game& game, int n);
 // The preview and the three slots, the selected one framed.
 void ShowWorkshop(const GameState& state, Form& form);
 
+// Puts this feature's handlers on its controls.
+void InstallWorkshop(Form& form);
+
 }  // namespace qm

@@ -6,6 +6,7 @@
 
 #include "colour/colour_workshop.h"
 #include "core/game.h"
+#include "game/messages.h"
 #include "script/event_start.h"
 
 namespace qm {
@@ -27,16 +28,10 @@ constexpr std::array<std::array<bool, 3>, 8> kRegions = {{
 
 constexpr int kSoloEvents = 5;
 
-const char* const kNoMeeting =
-    "誰にも会わなかったよ・・・\r\n三色・・違ワナイと会エナイ・・・\r\n綺ノ色が近すぎるト会エナイ・・・";
-const char* const kTooDark =
-    "誰にも会わなかったよ・・・\r\n綺ノ色が近すぎるト会エナイ・・・\r\n三色・・違ワナイと会エナイ・・・\r\n"
-    "綺ノ色ガ暗イトまだ会エナイ・・・";
-
 bool InRegion(int value, bool high) { return high ? value >= kThreshold : value <= kThreshold; }
 
-void FailOuting(Game& game, const char* message) {
-    game.Message(message);
+void FailOuting(Game& game, OutingFailure failure) {
+    game.Message(Wording(failure));
     ClearColours(game);
 }
 
@@ -50,13 +45,13 @@ bool MeetFairies(Game& game) {
         const int fairy = FairyOfColour(colour[0], colour[1], colour[2], blackFairyMet);
         if (fairy == kBlackFairy) {
             if (!BlackFairyWilling(s.Affection)) {
-                FailOuting(game, kTooDark);
+                FailOuting(game, OutingFailure::TooDark);
                 return false;
             }
             blackFairyMet = true;
         }
         if (fairy < 0) {
-            FailOuting(game, kNoMeeting);
+            FailOuting(game, OutingFailure::NobodyCame);
             return false;
         }
         s.MetFairy[slot] = static_cast<std::int16_t>(fairy);
@@ -107,7 +102,7 @@ void GoOut(Game& game) {
     if (met[0] != met[1] && met[1] != met[2] && met[0] != met[2]) return GroupEvent(game);
     if (met[0] == met[1] && met[1] == met[2] && game.state.SoloCount[met[0]] < kSoloEvents)
         return SoloEvent(game, met[0]);
-    FailOuting(game, kNoMeeting);
+    FailOuting(game, OutingFailure::NobodyCame);
 }
 
 }  // namespace qm

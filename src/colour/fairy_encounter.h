@@ -11,6 +11,10 @@ class Game;
 
 inline constexpr int kBlackFairy = 7;
 
+// Why nobody came: the three colours did not bring three fairies (or one
+// fairy three times), or the black fairy was not yet willing.
+enum class OutingFailure { NobodyCame, TooDark };
+
 // The first fairy, in number order, whose region of the colour cube holds
 // the colour; -1 for none. A channel of exactly 150 is both high and low.
 int FairyOfColour(int red, int green, int blue, bool blackFairyTaken);

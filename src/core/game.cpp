@@ -2,14 +2,33 @@
 
 #include "colour/colour_workshop.h"
 #include "core/panels.h"
+#include "core/save_slot.h"
 #include "core/title_screen.h"
+#include "pictures/album.h"
 #include "pictures/picture_viewer.h"
 #include "script/ending.h"
+#include "script/event_start.h"
+#include "sound/music.h"
+#include "ui/command_panel.h"
 #include "ui/help_mode.h"
 #include "world/chronicle.h"
 #include "world/mixing_dish.h"
 
 namespace qm {
+
+Game::Game(Ports ports, std::string programFolder) : ports(ports), programFolder(std::move(programFolder)) {
+    InstallTitleScreen(form);
+    InstallSaveSlot(form);
+    InstallCommandPanel(form);
+    InstallHelpMode(form);
+    InstallWorkshop(form);
+    InstallDish(form);
+    InstallViewer(form);
+    InstallAlbum(form);
+    InstallSpeech(form);
+    InstallEnding(form);
+    InstallMusic(form);
+}
 
 void Game::Project() {
     ShowTitleScreen(state, form);

@@ -30,7 +30,8 @@ class Game {
 public:
     // programFolder is the folder that holds the program (or, for the test
     // driver, plays it).
-    Game(Ports ports, std::string programFolder) : ports(ports), programFolder(std::move(programFolder)) {}
+    // Every feature puts its handlers on its controls.
+    Game(Ports ports, std::string programFolder);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 

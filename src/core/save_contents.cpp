@@ -62,8 +62,12 @@ public:
         return true;
     }
 
-    LoadProblem Problem(const std::string& range) const {
-        return {path_ + " の" + std::to_string(at_ + 1) + "行目", "数が範囲（" + range + "）の外です。"};
+    LoadProblem Problem(int lowest, int highest) const {
+        return {.fault = LoadProblem::Fault::OutOfRange,
+                .path = path_,
+                .line = static_cast<int>(at_ + 1),
+                .lowest = lowest,
+                .highest = highest};
     }
 
 private:
@@ -75,18 +79,21 @@ private:
 std::optional<LoadProblem> ReadNumbers(const std::vector<std::string>& lines, const std::string& path,
                                        SavedGame& saved) {
     if (lines.size() < kRequiredNumbers)
-        return LoadProblem{path, "行が足りません（" + std::to_string(kRequiredNumbers) + "行必要です）。"};
+        return LoadProblem{
+            .fault = LoadProblem::Fault::TooFewLines, .path = path, .needed = static_cast<int>(kRequiredNumbers)};
     NumberReader reader(lines, path);
-    const std::string range16 = "-32768～32767";
+    const auto outside16 = [&reader] {
+        return reader.Problem(std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max());
+    };
     for (auto& value : saved.affection)
-        if (!reader.Next(value)) return reader.Problem(range16);
-    if (!reader.Next(saved.pointsUsed) || !reader.Next(saved.pointLimit)) return reader.Problem(range16);
+        if (!reader.Next(value)) return outside16();
+    if (!reader.Next(saved.pointsUsed) || !reader.Next(saved.pointLimit)) return outside16();
     for (auto& slot : saved.slotColour)
         for (auto& value : slot)
-            if (!reader.Next(value)) return reader.Problem(range16);
+            if (!reader.Next(value)) return outside16();
     // The selected slot picks one of three boxes; anything else would point
     // at no box at all.
-    if (!reader.Next(saved.selectedSlot, 1, 3)) return reader.Problem("1～3");
+    if (!reader.Next(saved.selectedSlot, 1, 3)) return reader.Problem(1, 3);
     for (auto& value : saved.soloCount) {
         if (!reader.Next(value)) break;
         ++saved.soloCountsRead;
@@ -105,7 +112,10 @@ std::optional<LoadProblem> ReadWorld(const std::vector<std::string>& lines, cons
             start = comma == std::string::npos ? comma : comma + 1;
         }
         if (column < kWorldColumns)
-            return LoadProblem{path + " の" + std::to_string(row + 1) + "行目", "「,」で区切った項目が4つありません。"};
+            return LoadProblem{.fault = LoadProblem::Fault::TooFewFields,
+                               .path = path,
+                               .line = static_cast<int>(row + 1),
+                               .needed = kWorldColumns};
         saved.world.push_back(WorldPartOf(std::move(columns)));
     }
     return std::nullopt;
@@ -129,7 +139,7 @@ std::variant<SavedGame, LoadProblem> ReadSavedGame(TextFiles& files, int number,
     const auto names = SaveFileNames();
     for (std::size_t i = 0; i < names.size(); ++i) {
         auto lines = ReadLines(files, number, folder + names[i]);
-        if (!lines) return LoadProblem{folder + names[i], "ファイルを読めませんでした。"};
+        if (!lines) return LoadProblem{.fault = LoadProblem::Fault::Unreadable, .path = folder + names[i]};
         contents[i] = std::move(*lines);
     }
     SavedGame saved;

@@ -32,8 +32,18 @@ struct SavedGame {
 
 // Which file and line is wrong, and how.
 struct LoadProblem {
-    std::string where;
-    std::string what;
+    enum class Fault {
+        Unreadable,    // the file cannot be read
+        TooFewLines,   // fewer than `needed` lines
+        OutOfRange,    // the number on `line` lies outside lowest..highest
+        TooFewFields,  // the line `line` has fewer than `needed` fields
+        Unfinished,    // a save cut short that cannot be moved into place
+    };
+    Fault fault;
+    std::string path{};
+    int line = 0;  // counted from 1; 0 when the file as a whole is wrong
+    int needed = 0;
+    int lowest = 0, highest = 0;
 };
 
 std::vector<std::string> SaveFileNames();

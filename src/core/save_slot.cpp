@@ -8,6 +8,7 @@
 #include "core/save_contents.h"
 #include "core/title_screen.h"
 #include "core/write_folder.h"
+#include "game/messages.h"
 #include "pictures/picture_display.h"
 #include "script/ending.h"
 #include "script/event_runner.h"
@@ -36,7 +37,7 @@ void RestoreColourSlots(Game& game, const SavedGame& saved) {
 // The screen of a game in play, with no event running and help mode off.
 void ShowPlayingScreen(Game& game) {
     CheckPictureFolders(game);
-    ShowScene(game, "game");
+    Tell(game, ShowScene(game, "game"));
     ShowPlayingPanels(game);
     EndEvent(game);
 }
@@ -61,29 +62,23 @@ void SaveGame(Game& game) {
     // A number of its own: an event may be running on the game's.
     const int number = game.files.FreeFile();
     const auto failed = ReplaceFileSet(game.files, number, game.state.SysFolder, SaveFilesOf(game.state));
-    if (failed) {
-        const char* after =
-            failed->oldSetKept ? "前のセーブはそのまま残っています。" : "このセーブは次のロードで読み込まれます。";
-        game.Message("セーブできませんでした。\r\n" + failed->path + "\r\n" + after);
-        return;
-    }
-    game.Message("SAVE　OK");
+    game.Message(failed ? Wording(*failed) : SavedMessage());
 }
 
 void LoadGame(Game& game) {
     GameState& s = game.state;
     if (const auto stuck = SettleFileSet(game.files.System(), s.SysFolder, SaveFileNames())) {
-        game.Message("ロードできませんでした。\r\n" + *stuck + "\r\n書きかけのセーブを仕上げられませんでした。");
+        game.Message(Wording(LoadProblem{.fault = LoadProblem::Fault::Unfinished, .path = *stuck}));
         return;
     }
     const std::string folder = SysFolderHolding(s, "all.dat");
     const auto saved = ReadSavedGame(game.files, game.files.FreeFile(), folder);
     if (const auto* problem = std::get_if<LoadProblem>(&saved)) {
-        game.Message("ロードできませんでした。\r\n" + problem->where + "\r\n" + problem->what);
+        game.Message(Wording(*problem));
         return;
     }
     Apply(game, std::get<SavedGame>(saved));
-    game.Message("Load　OK");
+    game.Message(LoadedMessage());
 }
 
 void menu_salo_Click(Game& game, int index) {
@@ -92,5 +87,10 @@ void menu_salo_Click(Game& game, int index) {
 }
 
 void ComLoad_Click(Game& game, int) { LoadGame(game); }
+
+void InstallSaveSlot(Form& form) {
+    form.ComLoad.on.click = ComLoad_Click;
+    for (Control& item : form.menu_salo) item.on.click = menu_salo_Click;
+}
 
 }  // namespace qm

@@ -4,6 +4,7 @@
 
 namespace qm {
 
+class Form;
 class Game;
 
 void SaveGame(Game& game);
@@ -14,5 +15,8 @@ void LoadGame(Game& game);
 
 void menu_salo_Click(Game& game, int index);
 void ComLoad_Click(Game& game, int index);
+
+// Puts this feature's handlers on its controls.
+void InstallSaveSlot(Form& form);
 
 }  // namespace qm

@@ -1,6 +1,7 @@
 #include "core/game.h"
 #include "core/lifecycle.h"
 #include "core/picture_register.h"
+#include "game/messages.h"
 #include "sound/music.h"
 
 namespace qm {
@@ -10,7 +11,7 @@ void Form_Unload(Game& game) {
     // An event script may still be open; whether it closes cleanly does not
     // matter to what follows.
     game.files.Close(s.FileNumber);
-    WritePictureRegister(game);
+    Tell(game, WritePictureRegister(game));
     CloseMusic(game);
     game.exitCode = 0;
     game.Project();

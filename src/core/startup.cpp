@@ -4,7 +4,9 @@
 
 #include "core/game.h"
 #include "core/lifecycle.h"
+#include "core/settings.h"
 #include "core/write_folder.h"
+#include "game/messages.h"
 #include "pictures/picture_display.h"
 #include "script/script_lines.h"
 #include "sound/music.h"
@@ -30,23 +32,14 @@ void SetFolders(Game& game) {
 
 // The game cannot run without its four settings: say which file is wrong
 // and end the program.
-bool ReadSettings(Game& game) {
+bool LoadSettings(Game& game) {
     GameState& s = game.state;
-    const std::string path = ProgramSysFolder(s) + "system.dat";
     s.FileNumber = static_cast<std::int16_t>(game.files.FreeFile());
-    const auto lines = ReadLines(game.files, s.FileNumber, path);
-    if (!lines || lines->size() < 4) {
-        const std::string why =
-            lines ? "設定ファイルの行が足りません（4行必要です）。" : "設定ファイルを開けませんでした。";
-        game.Message(why + "\r\n" + path);
-        game.exitCode = 1;
-        return false;
-    }
-    s.TextExt = (*lines)[0];
-    s.PictureExt = (*lines)[1];
-    s.ReservedSetting = (*lines)[2];
-    s.VersionText = (*lines)[3];
-    return true;
+    const auto problem = ReadSettings(game.files, s.FileNumber, ProgramSysFolder(s) + "system.dat", s);
+    if (!problem) return true;
+    game.Message(Wording(*problem));
+    game.exitCode = 1;
+    return false;
 }
 
 void FillNameTables(GameState& s) {
@@ -102,7 +95,7 @@ void ReadPictureRegister(Game& game) {
 void Form_Load(Game& game) {
     GameState& s = game.state;
     SetFolders(game);
-    if (!ReadSettings(game)) return game.Project();
+    if (!LoadSettings(game)) return game.Project();
     ChooseWriteFolder(game);
     OpenMusic(game, s.AppFolder + "bgm.wav");
     game.music.MusicOn = true;

@@ -2,6 +2,7 @@
 
 #include "core/game.h"
 #include "core/lifecycle.h"
+#include "game/messages.h"
 #include "pictures/picture_display.h"
 #include "script/event_start.h"
 #include "ui/help_mode.h"
@@ -34,7 +35,7 @@ void StartGame(Game& game) {
     ShowPlayingPanels(game);
     // The row the player chose in the mode list.
     game.state.PointLimit = PointLimitOf(game.form.CountMaxLst.listIndex);
-    ShowScene(game, "game");
+    Tell(game, ShowScene(game, "game"));
     StartEvent(game, "opn");
 }
 
@@ -43,5 +44,10 @@ void ShowTitleScreen(const GameState& state, Form& form) { form.LblStt.caption =
 void ComStt_Click(Game& game, int) { StartGame(game); }
 
 void menu_0_Click(Game& game, int) { ResetGame(game); }
+
+void InstallTitleScreen(Form& form) {
+    form.ComStt.on.click = ComStt_Click;
+    form.menu_0.on.click = menu_0_Click;
+}
 
 }  // namespace qm

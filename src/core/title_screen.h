@@ -26,4 +26,7 @@ void ComStt_Click(Game& game, int index);
 // "初期化": back to the title at once, whatever is going on.
 void menu_0_Click(Game& game, int index);
 
+// Puts this feature's handlers on its controls.
+void InstallTitleScreen(Form& form);
+
 }  // namespace qm

@@ -4,6 +4,7 @@
 
 #include "core/game.h"
 #include "core/picture_register.h"
+#include "game/messages.h"
 #include "pictures/picture_display.h"
 
 namespace qm {
@@ -17,10 +18,10 @@ void LBlIvent_See(Game& game, const std::string& name) {
     if (name.empty()) return;
     const bool isNew = std::find(entries.begin(), entries.end(), name) == entries.end();
     s.Shown.Photo = true;
-    if (!ShowPicture(game, name)) return;
+    if (Tell(game, ShowPicture(game, name))) return;
     if (isNew) {
         entries.push_back(name);
-        WritePictureRegister(game);
+        Tell(game, WritePictureRegister(game));
     }
 }
 
@@ -34,7 +35,7 @@ void LstIvent_Click(Game& game, int) {
     const std::string name = ChosenPicture(game);
     if (name.empty() || !game.state.PicturesPresent) return;
     game.state.Shown.Photo = true;
-    ShowPicture(game, name);
+    Tell(game, ShowPicture(game, name));
 }
 
 void PicPhoto_Click(Game& game, int) { game.state.Shown.Photo = false; }
@@ -42,6 +43,11 @@ void PicPhoto_Click(Game& game, int) { game.state.Shown.Photo = false; }
 void ShowRegister(const GameState& state, Form& form) {
     form.LstIvent.list = state.PictureRegister;
     form.LBlIvent.caption = std::to_string(state.PictureRegister.size()) + "/" + std::to_string(kPictureTotal);
+}
+
+void InstallViewer(Form& form) {
+    form.LstIvent.on.click = LstIvent_Click;
+    form.PicPhoto.on.click = PicPhoto_Click;
 }
 
 }  // namespace qm

@@ -25,4 +25,7 @@ void PicPhoto_Click(Game& game, int index);
 // The register's list and the count of pictures collected out of all.
 void ShowRegister(const GameState& state, Form& form);
 
+// Puts this feature's handlers on its controls.
+void InstallViewer(Form& form);
+
 }  // namespace qm

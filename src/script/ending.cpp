@@ -28,4 +28,8 @@ int BestLovedFairy(const std::array<std::int16_t, 8>& affection) {
 
 void ComEnd_Click(Game& game, int) { ResetGame(game); }
 
+void InstallEnding(Form& form) {
+    form.ComEnd.on.click = ComEnd_Click;
+}
+
 }  // namespace qm

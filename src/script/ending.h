@@ -25,4 +25,7 @@ void ShowPoints(const GameState& state, Form& form);
 // The ending's "最初ヘ戻る" button: back to the title screen.
 void ComEnd_Click(Game& game, int index);
 
+// Puts this feature's handlers on its controls.
+void InstallEnding(Form& form);
+
 }  // namespace qm

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/game.h"
+#include "game/messages.h"
 #include "pictures/picture_display.h"
 #include "pictures/picture_viewer.h"
 #include "script/ending.h"
@@ -36,7 +37,7 @@ std::string TakeLine(Game& game) {
 Then EndOfScript(Game& game) {
     GameState& s = game.state;
     CloseEventFile(game);
-    if (s.AwardedEmotion >= 0) game.Message(s.EmotionName[s.AwardedEmotion] + "ノ綺ヲしゅとく");
+    if (s.AwardedEmotion >= 0) game.Message(EmotionGainedMessage(s.EmotionName[s.AwardedEmotion]));
     if (!s.EventPicture.empty()) LBlIvent_See(game, s.EventPicture);
     EndEvent(game);
     return Then::EndStep;
@@ -48,7 +49,7 @@ Then SpeakerLine(Game& game, const std::string& line) {
     form.LblName.caption = speaker;
     if (const auto face = FaceOf(line)) {
         if (game.state.FacesPresent) form.PicKao.visible = true;
-        ShowFace(game, *face);
+        Tell(game, ShowFace(game, *face));
         SetSpeechBox(game, "", speaker.substr(0, speaker.find(kFaceSeparator)), true);
     } else {
         form.PicKao.visible = false;
@@ -113,7 +114,7 @@ Then ClearPage(Game& game) {
 }
 
 Then ChangeScene(Game& game, const std::string& line) {
-    ShowScene(game, ArgumentOf(line));
+    Tell(game, ShowScene(game, ArgumentOf(line)));
     return Then::Continue;
 }
 

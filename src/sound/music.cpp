@@ -36,4 +36,8 @@ void BgmTim_Timer(Game& game) {
     }
 }
 
+void InstallMusic(Form& form) {
+    form.BgmTim.on.timer = BgmTim_Timer;
+}
+
 }  // namespace qm

@@ -3,16 +3,13 @@
 #include <string>
 
 #include "core/game.h"
+#include "game/messages.h"
 #include "script/event_start.h"
 #include "ui/fairy_orb.h"
 #include "ui/help_mode.h"
 
 namespace qm {
 namespace {
-
-// Where players find the game and its makers.
-constexpr const char* kCredit = "制作：Quillmere 制作チーム";
-constexpr const char* kAddress = "https://quillmere.example.org/";
 
 void Toggle(bool& shown) { shown = !shown; }
 
@@ -32,9 +29,9 @@ const Command kCommands[] = {
          Toggle(game.state.Shown.Viewer);
      }},
     {"妖精球にヒントを頼みます。\r\nどの妖精がどの理性綺（色）に寄ってくるかを表示します",
-     [](Game& game) { ShowOrbHint(game, 0); }},
+     [](Game& game) { ShowOrbHint(game, OrbHint::Colour); }},
     {"妖精球にヒントを頼みます。\r\n感情は、今の妖精達の貴方への好感度を、表示します",
-     [](Game& game) { ShowOrbHint(game, 1); }},
+     [](Game& game) { ShowOrbHint(game, OrbHint::Affection); }},
     {"システムメニューを表示させます、セーブ、ロードなどができます。",
      [](Game& game) { game.ports.dialogs.PopupMenu(game.form.menu); }},
 };
@@ -53,9 +50,16 @@ void LblPC_Click(Game& game, int) {
 }
 
 void menu_ver_Click(Game& game, int) {
-    game.Message("Quillmere Ver" + game.state.VersionText + "\r\n" + kCredit + "\r\n" + kAddress);
+    game.Message(VersionMessage(game.state.VersionText));
 }
 
 void menu_help_Click(Game& game, int) { StartEvent(game, "help"); }
+
+void InstallCommandPanel(Form& form) {
+    for (Control& button : form.Com) button.on.click = Com_Click;
+    form.LblPC.on.click = LblPC_Click;
+    form.menu_ver.on.click = menu_ver_Click;
+    form.menu_help.on.click = menu_help_Click;
+}
 
 }  // namespace qm

@@ -4,6 +4,7 @@
 
 namespace qm {
 
+class Form;
 class Game;
 
 void Com_Click(Game& game, int index);
@@ -13,5 +14,8 @@ void LblPC_Click(Game& game, int index);
 
 void menu_ver_Click(Game& game, int index);
 void menu_help_Click(Game& game, int index);
+
+// Puts this feature's handlers on its controls.
+void InstallCommandPanel(Form& form);
 
 }  // namespace qm

@@ -9,6 +9,8 @@
 
 namespace qm {
 
+class Game;
+
 enum class Kind { Window, Panel, Buffer, List, Label, Button, CheckBox, Option, ScrollBar, TextBox, Timer, Menu };
 
 // The logical coordinate system that a container gives its children.
@@ -16,6 +18,17 @@ enum class Kind { Window, Panel, Buffer, List, Label, Button, CheckBox, Option, 
 struct Scale {
     double left = 0, top = 0, width = 0, height = 0;
     bool IsSet() const { return width != 0 && height != 0; }
+};
+
+// What a control raises, installed by the feature that owns the control
+// (each feature's Install function). A control without a handler for an
+// event ignores it. The index is the control's own (-1 outside an array).
+struct Handlers {
+    void (*click)(Game&, int index) = nullptr;
+    void (*change)(Game&, int index) = nullptr;  // a scroll bar's new value
+    void (*scroll)(Game&, int index) = nullptr;  // a scroll bar's thumb dragged
+    void (*mouseUp)(Game&, int index, int button) = nullptr;
+    void (*timer)(Game&) = nullptr;
 };
 
 struct Control {
@@ -54,6 +67,8 @@ struct Control {
     std::string picture;
     int pictureWidth = 0, pictureHeight = 0;
     const Control* drawnFrom = nullptr;
+
+    Handlers on;
 
     void ClearList() {
         list.clear();

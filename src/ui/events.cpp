@@ -1,65 +1,12 @@
 #include "ui/events.h"
 
-#include <map>
-#include <string_view>
-
-#include "colour/colour_workshop.h"
 #include "core/game.h"
-#include "core/save_slot.h"
-#include "core/title_screen.h"
-#include "pictures/album.h"
-#include "pictures/picture_viewer.h"
-#include "script/ending.h"
-#include "script/event_start.h"
-#include "sound/music.h"
-#include "ui/command_panel.h"
-#include "ui/help_mode.h"
-#include "world/mixing_dish.h"
 
 namespace qm {
 namespace {
 
-struct Handlers {
-    void (*click)(Game&, int index) = nullptr;
-    void (*change)(Game&, int index) = nullptr;
-    void (*scroll)(Game&, int index) = nullptr;
-    void (*mouseUp)(Game&, int index, int button) = nullptr;
-    void (*timer)(Game&) = nullptr;
-};
-
-const Handlers& HandlersOf(const Control& control) {
-    static const std::map<std::string_view, Handlers> table = {
-        {"BgmTim", {.timer = BgmTim_Timer}},
-        {"ColorChk", {.click = ColorChk_Click}},
-        {"ColorCom", {.click = ColorCom_Click}},
-        {"ColorPic", {.click = ColorPic_Click}},
-        {"ColorScl", {.change = ColorScl_Change, .scroll = ColorScl_Scroll}},
-        {"Com", {.click = Com_Click}},
-        {"ComEnd", {.click = ComEnd_Click}},
-        {"ComHelp", {.click = ComHelp_Click}},
-        {"ComIvent", {.mouseUp = ComIvent_MouseUp}},
-        {"ComLoad", {.click = ComLoad_Click}},
-        {"ComStt", {.click = ComStt_Click}},
-        {"KanComSet", {.click = KanComSet_Click}},
-        {"Lbl", {.click = Lbl_Click}},
-        {"LblPC", {.click = LblPC_Click}},
-        {"LstIvent", {.click = LstIvent_Click}},
-        {"OptHelp", {.click = OptHelp_Click}},
-        {"OptKan", {.click = OptKan_Click}},
-        {"PicPhoto", {.click = PicPhoto_Click}},
-        {"TimSay", {.timer = TimSay_Timer}},
-        {"menu_0", {.click = menu_0_Click}},
-        {"menu_help", {.click = menu_help_Click}},
-        {"menu_salo", {.click = menu_salo_Click}},
-        {"menu_ver", {.click = menu_ver_Click}},
-    };
-    static const Handlers none;
-    const auto it = table.find(control.name);
-    return it == table.end() ? none : it->second;
-}
-
-void RaiseClick(Game& game, const Control& control) {
-    if (auto click = HandlersOf(control).click) click(game, control.index);
+void RaiseClick(Game& game, Control& control) {
+    if (control.on.click) control.on.click(game, control.index);
 }
 
 void SelectOption(Form& form, Control& option) {
@@ -68,44 +15,77 @@ void SelectOption(Form& form, Control& option) {
     option.value = 1;
 }
 
-// A new value for a scroll bar, check box or option button, and the
-// handler it raises.
-void ChangeValue(Game& game, Control& control, int value) {
-    if (control.value == value) return;
-    switch (control.kind) {
-        case Kind::ScrollBar:
-            control.value = value;
-            if (auto change = HandlersOf(control).change) change(game, control.index);
-            return;
-        case Kind::Option:
-            if (value == 0) {
-                control.value = 0;
-                return;
-            }
-            SelectOption(game.form, control);
-            break;
-        default:
-            control.value = value;
-            break;
-    }
+// How a control of each kind takes a click and a new value: the one place
+// that a new kind of control adds its own.
+struct KindRules {
+    // The player's click, before the game's handlers see it.
+    void (*click)(Game&, Control&);
+    // A value that differs from the control's own.
+    void (*take)(Game&, Control&, int value);
+};
+
+void TakePlainValue(Game& game, Control& control, int value) {
+    control.value = value;
     RaiseClick(game, control);
+}
+
+const KindRules kPlain = {
+    .click = RaiseClick,
+    .take = TakePlainValue,
+};
+
+const KindRules kScrollBar = {
+    .click = RaiseClick,
+    .take =
+        [](Game& game, Control& bar, int value) {
+            bar.value = value;
+            if (bar.on.change) bar.on.change(game, bar.index);
+        },
+};
+
+// A click flips the check mark, which raises the click.
+const KindRules kCheckBox = {
+    .click = [](Game& game, Control& box) { TakePlainValue(game, box, box.value == 1 ? 0 : 1); },
+    .take = TakePlainValue,
+};
+
+// Selecting one option clears its siblings and raises its click, even when
+// it was selected already; clearing it raises nothing.
+void TakeOption(Game& game, Control& option, int value) {
+    if (value == 0) {
+        option.value = 0;
+        return;
+    }
+    SelectOption(game.form, option);
+    RaiseClick(game, option);
+}
+
+const KindRules kOption = {
+    .click = [](Game& game, Control& option) { TakeOption(game, option, 1); },
+    .take = TakeOption,
+};
+
+const KindRules& RulesOf(Kind kind) {
+    switch (kind) {
+        case Kind::ScrollBar:
+            return kScrollBar;
+        case Kind::CheckBox:
+            return kCheckBox;
+        case Kind::Option:
+            return kOption;
+        default:
+            return kPlain;
+    }
+}
+
+void ChangeValue(Game& game, Control& control, int value) {
+    if (control.value != value) RulesOf(control.kind).take(game, control, value);
 }
 
 }  // namespace
 
 void Click(Game& game, Control& control) {
-    switch (control.kind) {
-        case Kind::CheckBox:
-            ChangeValue(game, control, control.value == 1 ? 0 : 1);
-            break;
-        case Kind::Option:
-            SelectOption(game.form, control);
-            RaiseClick(game, control);
-            break;
-        default:
-            RaiseClick(game, control);
-            break;
-    }
+    RulesOf(control.kind).click(game, control);
     game.Project();
 }
 
@@ -115,7 +95,7 @@ void SetValue(Game& game, Control& control, int value) {
 }
 
 void Scroll(Game& game, Control& control, int value) {
-    if (auto scroll = HandlersOf(control).scroll) scroll(game, control.index);
+    if (control.on.scroll) control.on.scroll(game, control.index);
     ChangeValue(game, control, value);
     game.Project();
 }
@@ -127,13 +107,13 @@ void SelectRow(Game& game, Control& list, int row) {
 }
 
 void MouseUp(Game& game, Control& control, int button) {
-    if (auto mouseUp = HandlersOf(control).mouseUp) mouseUp(game, control.index, button);
+    if (control.on.mouseUp) control.on.mouseUp(game, control.index, button);
     game.Project();
 }
 
 void Tick(Game& game, Control& timer) {
     if (!timer.enabled) return;
-    if (auto tick = HandlersOf(timer).timer) tick(game);
+    if (timer.on.timer) timer.on.timer(game);
     game.Project();
 }
 

@@ -26,4 +26,9 @@ void ShowHelp(const GameState& state, Form& form) {
     form.ComHelp.caption = state.Help.Text;
 }
 
+void InstallHelpMode(Form& form) {
+    form.OptHelp.on.click = OptHelp_Click;
+    form.ComHelp.on.click = ComHelp_Click;
+}
+
 }  // namespace qm

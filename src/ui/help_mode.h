@@ -24,4 +24,7 @@ void ComHelp_Click(Game& game, int index);
 // The help label: shown while help mode is on.
 void ShowHelp(const GameState& state, Form& form);
 
+// Puts this feature's handlers on its controls.
+void InstallHelpMode(Form& form);
+
 }  // namespace qm

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/game.h"
+#include "game/messages.h"
 #include "pictures/picture_display.h"
 #include "script/event_runner.h"
 #include "world/chronicle_tables.h"
@@ -115,7 +116,7 @@ void WriteChronicle(Game& game) {
     SetSpeechBox(game, "", "", false);
     s.Shown.Workshop = s.Shown.Dish = s.Shown.Commands = s.Shown.Viewer = false;
     s.Chronicle = ComposeChronicle(s.World, game.random);
-    ShowScene(game, "par");
+    Tell(game, ShowScene(game, "par"));
     form.PicKao.visible = false;
     s.Shown.Ending = true;
 }

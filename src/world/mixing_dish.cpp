@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/game.h"
+#include "game/messages.h"
 #include "script/ending.h"
 #include "ui/form.h"
 #include "ui/help_mode.h"
@@ -29,7 +30,7 @@ void PutIntoDish(Game& game) {
     Control& list = game.form.LstKan;
     const int chosen = list.listIndex;
     if (chosen < 0 || chosen >= static_cast<int>(s.Items.size()) || s.Items[chosen].row.empty()) {
-        game.Message("綺ノりすとカラ綺ヲえらんで");
+        game.Message(ChooseAnItemMessage());
         return;
     }
     s.Dish.push_back(s.Items[chosen]);
@@ -43,7 +44,7 @@ void CreateWorldPart(Game& game) {
     if (HelpModeOn(game)) ShowHelpText(game, "「混ぜ皿」にある綺から、世界の一部を作ります。");
     if (SpendPoints(game, 10)) return;
     if (s.Dish.empty()) {
-        game.Message("まぜる綺ガないヨ");
+        game.Message(NothingToMixMessage());
         return;
     }
     WorldPart part;
@@ -99,6 +100,11 @@ void ShowEmotionLists(const GameState& state, Form& form) {
         const WorldColumns columns = ColumnsOf(part);
         for (std::size_t i = 0; i < columns.size(); ++i) form.LstWorldItem[i].list.push_back(columns[i]);
     }
+}
+
+void InstallDish(Form& form) {
+    for (Control& button : form.KanComSet) button.on.click = KanComSet_Click;
+    for (Control& option : form.OptKan) option.on.click = OptKan_Click;
 }
 
 }  // namespace qm

@@ -33,4 +33,7 @@ void ReplaceEmotionLists(Game& game, std::vector<EmotionItem> items, std::vector
 // reads in LstWorldItem(0), the other columns in the hidden lists beside it.
 void ShowEmotionLists(const GameState& state, Form& form);
 
+// Puts this feature's handlers on its controls.
+void InstallDish(Form& form);
+
 }  // namespace qm

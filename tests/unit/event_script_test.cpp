@@ -9,9 +9,10 @@
 #include "core/cp932.h"
 #include "core/lifecycle.h"
 #include "fake_game.h"
+#include "game/messages.h"
 #include "script/ending.h"
+#include "script/event_problem.h"
 #include "script/event_start.h"
-#include "script/missing_event_report.h"
 #include "script/script_lines.h"
 #include "temp_folder.h"
 #include "ui/events.h"
@@ -68,7 +69,7 @@ TEST(MissingEventReport, ListsEachChannelAcrossTheSlots) {
         "できるなら、画面をプリントスクリーンするか、\r\nこの内容をそのままメールにして、\r\n"
         "制作者に送付して下さい。お礼に宝物CD_ROMを送付させていただきます。（先着１名様）\r\n"
         "オッケィを押すと、終了します。",
-        MissingEventReport(s, "x"));
+        Wording(MissingEvent(s, "x")));
 }
 
 class EventScriptTest : public ::testing::Test {

@@ -4,11 +4,47 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
 #include "colour/colour_workshop.h"
 #include "fake_game.h"
 
 namespace qm {
 namespace {
+
+// Which events each control answers, as its feature installed them: a
+// control that loses its handler, or gains one it never had, fails here.
+TEST(Events, EveryControlThatAnswersThePlayerHasItsHandlers) {
+    testing::FakeGame fake;
+    std::map<std::string, std::string> answered;
+    for (const Control* c : fake.game.form.All()) {
+        std::string events;
+        if (c->on.click) events += " click";
+        if (c->on.change) events += " change";
+        if (c->on.scroll) events += " scroll";
+        if (c->on.mouseUp) events += " mouseUp";
+        if (c->on.timer) events += " timer";
+        if (!events.empty()) answered[c->Key()] = events.substr(1);
+    }
+    std::map<std::string, std::string> expected = {
+        {"BgmTim", "timer"}, {"ColorPic", "click"},  {"ComEnd", "click"}, {"ComHelp", "click"},
+        {"ComIvent", "mouseUp"}, {"ComLoad", "click"}, {"ComStt", "click"}, {"Lbl", "click"},
+        {"LblPC", "click"},  {"LstIvent", "click"},  {"OptHelp", "click"}, {"PicPhoto", "click"},
+        {"TimSay", "timer"}, {"menu_0", "click"},    {"menu_help", "click"}, {"menu_ver", "click"},
+    };
+    const auto row = [&expected](const std::string& name, int count, const std::string& events) {
+        for (int i = 0; i < count; ++i) expected[name + "(" + std::to_string(i) + ")"] = events;
+    };
+    row("ColorChk", 3, "click");
+    row("ColorCom", 3, "click");
+    row("ColorScl", 3, "change scroll");
+    row("Com", 6, "click");
+    row("KanComSet", 2, "click");
+    row("OptKan", 3, "click");
+    row("menu_salo", 2, "click");
+    EXPECT_EQ(expected, answered);
+}
 
 TEST(Events, ClickingACheckBoxFlipsItsValue) {
     testing::FakeGame fake;
