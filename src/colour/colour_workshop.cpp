@@ -61,7 +61,7 @@ void ColorChk_Click(Game& game, int index) {
 
 void ColorCom_Click(Game& game, int index) {
     const Button& button = kButtons[index];
-    game.form.TimSay.enabled = false;
+    game.state.Speech.TextTimer = false;
     if (HelpModeOn(game)) ShowHelpText(game, button.help);
     if (SpendPoints(game, button.cost)) return;
     button.action(game);

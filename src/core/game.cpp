@@ -5,6 +5,7 @@
 #include "core/title_screen.h"
 #include "pictures/picture_viewer.h"
 #include "script/ending.h"
+#include "script/speech.h"
 #include "ui/help_mode.h"
 #include "world/chronicle.h"
 #include "world/mixing_dish.h"
@@ -17,6 +18,7 @@ void Game::Project() {
     ShowHelp(state, form);
     ShowPoints(state, form);
     ShowChronicle(state, form);
+    ShowSpeech(state, form);
     ShowWorkshop(state, form);
     ShowEmotionLists(state, form);
     ShowRegister(state, form);

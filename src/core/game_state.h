@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/colour.h"
+#include "core/speech_state.h"
 #include "world/world_parts.h"
 
 namespace qm {
@@ -95,6 +96,7 @@ struct GameState {
     Workshop Colours;
     HelpMode Help;
     Panels Shown;
+    SpeechBox Speech;
     std::string TitleText;  // the title screen's text, read at start-up
     std::string Chronicle;  // the text the last ending told
 };

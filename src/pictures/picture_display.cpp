@@ -83,7 +83,7 @@ bool ShowScene(Game& game, const std::string& name) {
 bool ShowFace(Game& game, const std::string& name) {
     Form& form = game.form;
     if (!game.state.FacesPresent) {
-        form.PicKao.visible = false;
+        game.state.Speech.Page.Face = false;
         return true;
     }
     Clear(form.PicKao);

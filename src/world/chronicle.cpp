@@ -4,7 +4,7 @@
 
 #include "core/game.h"
 #include "pictures/picture_display.h"
-#include "script/event_runner.h"
+#include "script/speech.h"
 #include "world/chronicle_tables.h"
 
 namespace qm {
@@ -109,14 +109,13 @@ std::string ComposeChronicle(const std::vector<WorldPart>& parts, RandomSource& 
 
 void WriteChronicle(Game& game) {
     GameState& s = game.state;
-    Form& form = game.form;
     s.Help.On = false;
     s.Shown.Photo = false;
-    SetSpeechBox(game, "", "", false);
+    SetSpeechBox(game, "", false);
     s.Shown.Workshop = s.Shown.Dish = s.Shown.Commands = s.Shown.Viewer = false;
     s.Chronicle = ComposeChronicle(s.World, game.random);
     ShowScene(game, "par");
-    form.PicKao.visible = false;
+    s.Speech.Page.Face = false;
     s.Shown.Ending = true;
 }
 
