@@ -1,7 +1,7 @@
 #include "driver.h"
 
-#include "core/game.h"
-#include "core/lifecycle.h"
+#include "game/game.h"
+#include "game/lifecycle.h"
 #include "ui/events.h"
 #include "ui/layout.h"
 

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <tuple>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "core/text_files.h"
 #include "json.h"
 #include "properties.h"

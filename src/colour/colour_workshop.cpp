@@ -1,7 +1,7 @@
 #include "colour/colour_workshop.h"
 
 #include "colour/fairy_encounter.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "script/ending.h"
 #include "ui/events.h"
 #include "ui/help_mode.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "colour/colour_workshop.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "script/event_start.h"
 
 namespace qm {

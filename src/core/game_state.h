@@ -47,7 +47,7 @@ struct Panels {
 struct GameState {
     // Folders, each ending in the separator; set once at start-up. The game
     // reads its data from AppFolder and writes into WriteFolder, which is
-    // AppFolder unless that cannot be written (core/write_folder.h).
+    // AppFolder unless that cannot be written (game/write_folder.h).
     std::string AppFolder;
     std::string ImgFolder;
     std::string TxtFolder;

@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "pictures/album_html.h"
 #include "pictures/picture_viewer.h"
 #include "script/script_lines.h"

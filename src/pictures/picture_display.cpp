@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "ui/geometry.h"
 
 namespace qm {

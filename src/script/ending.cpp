@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/game.h"
-#include "core/lifecycle.h"
+#include "game/game.h"
+#include "game/lifecycle.h"
 #include "script/event_start.h"
 
 namespace qm {

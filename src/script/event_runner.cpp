@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "pictures/picture_display.h"
 #include "pictures/picture_viewer.h"
 #include "script/ending.h"

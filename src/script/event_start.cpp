@@ -1,6 +1,6 @@
 #include "script/event_start.h"
 
-#include "core/game.h"
+#include "game/game.h"
 #include "script/event_runner.h"
 #include "script/missing_event_report.h"
 #include "script/script_lines.h"

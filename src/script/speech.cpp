@@ -1,6 +1,6 @@
 #include "script/speech.h"
 
-#include "core/game.h"
+#include "game/game.h"
 
 namespace qm {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "script/event_start.h"
 #include "ui/fairy_orb.h"
 #include "ui/help_mode.h"

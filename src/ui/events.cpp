@@ -4,9 +4,9 @@
 #include <string_view>
 
 #include "colour/colour_workshop.h"
-#include "core/game.h"
-#include "core/save_slot.h"
-#include "core/title_screen.h"
+#include "game/game.h"
+#include "game/save_slot.h"
+#include "game/title_screen.h"
 #include "pictures/album.h"
 #include "pictures/picture_viewer.h"
 #include "script/ending.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "script/ending.h"
 
 namespace qm {

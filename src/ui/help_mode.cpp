@@ -1,6 +1,6 @@
 #include "ui/help_mode.h"
 
-#include "core/game.h"
+#include "game/game.h"
 #include "ui/events.h"
 
 namespace qm {

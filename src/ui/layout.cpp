@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "pictures/picture_display.h"
 
 namespace qm {

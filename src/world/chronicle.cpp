@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "pictures/picture_display.h"
 #include "script/speech.h"
 #include "world/chronicle_tables.h"

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "script/ending.h"
 #include "ui/form.h"
 #include "ui/help_mode.h"

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "ui/events.h"
 #include "ui/layout.h"
 

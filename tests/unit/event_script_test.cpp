@@ -7,8 +7,8 @@
 #include <fstream>
 
 #include "core/cp932.h"
-#include "core/lifecycle.h"
 #include "fake_game.h"
+#include "game/lifecycle.h"
 #include "script/ending.h"
 #include "script/event_start.h"
 #include "script/missing_event_report.h"

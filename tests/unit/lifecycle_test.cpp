@@ -1,6 +1,6 @@
 // Start-up, the reset and shut-down against a real game folder.
 
-#include "core/lifecycle.h"
+#include "game/lifecycle.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 #include <array>
 #include <filesystem>
 
-#include "core/game.h"
-#include "core/lifecycle.h"
-#include "core/write_folder.h"
+#include "game/game.h"
+#include "game/lifecycle.h"
+#include "game/write_folder.h"
 #include "pictures/picture_display.h"
 #include "script/script_lines.h"
 #include "sound/music.h"

@@ -1,6 +1,6 @@
 #include "colour/colour_workshop.h"
-#include "core/game.h"
-#include "core/lifecycle.h"
+#include "game/game.h"
+#include "game/lifecycle.h"
 #include "script/ending.h"
 #include "script/speech.h"
 #include "world/mixing_dish.h"

@@ -1,8 +1,8 @@
-#include "core/game.h"
+#include "game/game.h"
 
 #include "colour/colour_workshop.h"
-#include "core/panels.h"
-#include "core/title_screen.h"
+#include "game/panels.h"
+#include "game/title_screen.h"
 #include "pictures/picture_viewer.h"
 #include "script/ending.h"
 #include "script/speech.h"

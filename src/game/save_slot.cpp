@@ -1,13 +1,13 @@
-#include "core/save_slot.h"
+#include "game/save_slot.h"
 
 #include <algorithm>
 
 #include "colour/colour_workshop.h"
 #include "core/file_set.h"
-#include "core/game.h"
 #include "core/save_contents.h"
-#include "core/title_screen.h"
-#include "core/write_folder.h"
+#include "game/game.h"
+#include "game/title_screen.h"
+#include "game/write_folder.h"
 #include "pictures/picture_display.h"
 #include "script/ending.h"
 #include "script/event_runner.h"

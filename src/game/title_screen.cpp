@@ -1,7 +1,7 @@
-#include "core/title_screen.h"
+#include "game/title_screen.h"
 
-#include "core/game.h"
-#include "core/lifecycle.h"
+#include "game/game.h"
+#include "game/lifecycle.h"
 #include "pictures/picture_display.h"
 #include "script/event_start.h"
 #include "ui/help_mode.h"
