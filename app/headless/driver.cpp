@@ -2,7 +2,7 @@
 
 #include "game/game.h"
 #include "game/lifecycle.h"
-#include "ui/events.h"
+#include "game/events.h"
 #include "ui/layout.h"
 
 namespace qm::headless {

@@ -21,7 +21,7 @@
 #include "panel_widget.h"
 #include "popup_menu.h"
 #include "qt_ports.h"
-#include "ui/events.h"
+#include "game/events.h"
 #include "ui/layout.h"
 
 namespace qm::qt {

@@ -1,10 +1,10 @@
 #include "colour/colour_workshop.h"
 
 #include "colour/fairy_encounter.h"
+#include "commands/help_mode.h"
+#include "game/events.h"
 #include "game/game.h"
 #include "script/ending.h"
-#include "ui/events.h"
-#include "ui/help_mode.h"
 #include "ui/layout.h"
 
 namespace qm {

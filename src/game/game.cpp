@@ -1,12 +1,12 @@
 #include "game/game.h"
 
 #include "colour/colour_workshop.h"
+#include "commands/help_mode.h"
 #include "game/panels.h"
 #include "game/title_screen.h"
 #include "pictures/picture_viewer.h"
 #include "script/ending.h"
 #include "script/speech.h"
-#include "ui/help_mode.h"
 #include "world/chronicle.h"
 #include "world/mixing_dish.h"
 

@@ -1,10 +1,10 @@
 #include "game/title_screen.h"
 
+#include "commands/help_mode.h"
 #include "game/game.h"
 #include "game/lifecycle.h"
 #include "pictures/picture_display.h"
 #include "script/event_start.h"
-#include "ui/help_mode.h"
 
 namespace qm {
 

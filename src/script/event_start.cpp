@@ -1,11 +1,11 @@
 #include "script/event_start.h"
 
+#include "commands/help_mode.h"
 #include "game/game.h"
 #include "script/event_runner.h"
 #include "script/missing_event_report.h"
 #include "script/script_lines.h"
 #include "script/speech.h"
-#include "ui/help_mode.h"
 
 namespace qm {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <string_view>
 
+#include "commands/help_mode.h"
 #include "game/game.h"
 #include "script/ending.h"
 #include "ui/form.h"
-#include "ui/help_mode.h"
 
 namespace qm {
 namespace {

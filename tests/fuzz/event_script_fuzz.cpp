@@ -7,8 +7,8 @@
 
 #include "core/cp932.h"
 #include "fuzz_folder.h"
+#include "game/events.h"
 #include "script/event_start.h"
-#include "ui/events.h"
 #include "unit/fake_game.h"
 #include "world/world_parts.h"
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "game/events.h"
 #include "game/game.h"
-#include "ui/events.h"
 #include "ui/layout.h"
 
 namespace qm::soak {

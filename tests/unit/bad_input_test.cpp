@@ -24,12 +24,12 @@
 #include "failing_disk.h"
 #include "fake_game.h"
 #include "fake_ports.h"
+#include "game/events.h"
 #include "game/lifecycle.h"
 #include "game/save_slot.h"
 #include "pictures/album.h"
 #include "script/event_start.h"
 #include "temp_folder.h"
-#include "ui/events.h"
 
 namespace qm {
 namespace {

@@ -8,6 +8,7 @@
 
 #include "core/cp932.h"
 #include "fake_game.h"
+#include "game/events.h"
 #include "game/lifecycle.h"
 #include "script/ending.h"
 #include "script/event_start.h"
@@ -15,7 +16,6 @@
 #include "script/script_lines.h"
 #include "script/speech.h"
 #include "temp_folder.h"
-#include "ui/events.h"
 
 namespace qm {
 namespace {

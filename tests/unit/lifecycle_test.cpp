@@ -9,9 +9,9 @@
 #include <iterator>
 
 #include "fake_game.h"
+#include "game/events.h"
 #include "pictures/picture_viewer.h"
 #include "temp_folder.h"
-#include "ui/events.h"
 
 #ifdef __unix__
 #include <sys/wait.h>

@@ -1,9 +1,11 @@
-#include "ui/events.h"
+#include "game/events.h"
 
 #include <map>
 #include <string_view>
 
 #include "colour/colour_workshop.h"
+#include "commands/command_panel.h"
+#include "commands/help_mode.h"
 #include "game/game.h"
 #include "game/save_slot.h"
 #include "game/title_screen.h"
@@ -12,8 +14,6 @@
 #include "script/ending.h"
 #include "script/event_start.h"
 #include "sound/music.h"
-#include "ui/command_panel.h"
-#include "ui/help_mode.h"
 #include "world/mixing_dish.h"
 
 namespace qm {

@@ -1,4 +1,4 @@
-#include "ui/fairy_orb.h"
+#include "commands/fairy_orb.h"
 
 #include <string>
 
