@@ -11,7 +11,7 @@
 
 #include "core/colour.h"
 #include "core/speech_state.h"
-#include "world/world_parts.h"
+#include "core/world_parts.h"
 
 namespace qm {
 

@@ -6,7 +6,7 @@
 #include "game/lifecycle.h"
 #include "game/write_folder.h"
 #include "pictures/picture_display.h"
-#include "script/script_lines.h"
+#include "rules/script_lines.h"
 #include "sound/music.h"
 #include "ui/layout.h"
 

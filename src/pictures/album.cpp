@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "game/game.h"
-#include "pictures/album_html.h"
 #include "pictures/picture_viewer.h"
-#include "script/script_lines.h"
+#include "rules/album_html.h"
+#include "rules/script_lines.h"
 
 namespace qm {
 namespace {

@@ -5,9 +5,9 @@
 #include "game/game.h"
 #include "pictures/picture_display.h"
 #include "pictures/picture_viewer.h"
+#include "rules/script_lines.h"
 #include "script/ending.h"
 #include "script/event_start.h"
-#include "script/script_lines.h"
 #include "script/speech.h"
 #include "world/chronicle.h"
 

@@ -2,9 +2,9 @@
 
 #include "commands/help_mode.h"
 #include "game/game.h"
+#include "rules/script_lines.h"
 #include "script/event_runner.h"
 #include "script/missing_event_report.h"
-#include "script/script_lines.h"
 #include "script/speech.h"
 
 namespace qm {

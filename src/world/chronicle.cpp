@@ -4,8 +4,8 @@
 
 #include "game/game.h"
 #include "pictures/picture_display.h"
+#include "rules/chronicle_tables.h"
 #include "script/speech.h"
-#include "world/chronicle_tables.h"
 
 namespace qm {
 namespace {

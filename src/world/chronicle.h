@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "world/world_parts.h"
+#include "core/world_parts.h"
 
 namespace qm {
 

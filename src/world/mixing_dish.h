@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "world/world_parts.h"
+#include "core/world_parts.h"
 
 namespace qm {
 

@@ -10,10 +10,10 @@
 #include "fake_game.h"
 #include "game/events.h"
 #include "game/lifecycle.h"
+#include "rules/script_lines.h"
 #include "script/ending.h"
 #include "script/event_start.h"
 #include "script/missing_event_report.h"
-#include "script/script_lines.h"
 #include "script/speech.h"
 #include "temp_folder.h"
 
