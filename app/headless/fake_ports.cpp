@@ -5,7 +5,7 @@
 
 #include "core/text_files.h"
 #include "json.h"
-#include "pictures/png_header.h"
+#include "core/png_header.h"
 #include "ui/control.h"
 
 namespace qm::headless {
