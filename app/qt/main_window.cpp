@@ -22,7 +22,7 @@
 #include "popup_menu.h"
 #include "qt_ports.h"
 #include "game/events.h"
-#include "ui/layout.h"
+#include "game/window_size.h"
 
 namespace qm::qt {
 namespace {

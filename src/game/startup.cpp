@@ -4,11 +4,11 @@
 
 #include "game/game.h"
 #include "game/lifecycle.h"
+#include "game/window_size.h"
 #include "game/write_folder.h"
 #include "pictures/picture_display.h"
 #include "rules/script_lines.h"
 #include "sound/music.h"
-#include "ui/layout.h"
 
 namespace qm {
 namespace {

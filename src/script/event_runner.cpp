@@ -5,6 +5,7 @@
 #include "game/game.h"
 #include "pictures/picture_display.h"
 #include "pictures/picture_viewer.h"
+#include "rules/points.h"
 #include "rules/script_lines.h"
 #include "script/ending.h"
 #include "script/event_start.h"

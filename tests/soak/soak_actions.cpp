@@ -4,7 +4,7 @@
 
 #include "game/events.h"
 #include "game/game.h"
-#include "ui/layout.h"
+#include "game/window_size.h"
 
 namespace qm::soak {
 namespace {

@@ -10,6 +10,7 @@
 #include "fake_game.h"
 #include "game/events.h"
 #include "game/lifecycle.h"
+#include "rules/points.h"
 #include "rules/script_lines.h"
 #include "script/ending.h"
 #include "script/event_start.h"
