@@ -10,13 +10,13 @@
 #include <QTimer>
 
 #include "close_request.h"
-#include "core/game.h"
-#include "core/lifecycle.h"
+#include "game/events.h"
+#include "game/game.h"
+#include "game/lifecycle.h"
+#include "game/window_size.h"
 #include "model_look.h"
 #include "popup_menu.h"
 #include "qt_ports.h"
-#include "ui/events.h"
-#include "ui/layout.h"
 
 namespace qm::qt {
 namespace {

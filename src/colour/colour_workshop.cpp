@@ -1,10 +1,10 @@
 #include "colour/colour_workshop.h"
 
 #include "colour/fairy_encounter.h"
-#include "core/game.h"
+#include "commands/help_mode.h"
+#include "game/events.h"
+#include "game/game.h"
 #include "script/ending.h"
-#include "ui/events.h"
-#include "ui/help_mode.h"
 #include "ui/layout.h"
 
 namespace qm {
@@ -61,7 +61,7 @@ void ColorChk_Click(Game& game, int index) {
 
 void ColorCom_Click(Game& game, int index) {
     const Button& button = kButtons[index];
-    game.form.TimSay.enabled = false;
+    game.state.Speech.TextTimer = false;
     if (HelpModeOn(game)) ShowHelpText(game, button.help);
     if (SpendPoints(game, button.cost)) return;
     button.action(game);

@@ -10,7 +10,8 @@
 #include <vector>
 
 #include "core/colour.h"
-#include "world/world_parts.h"
+#include "core/speech_state.h"
+#include "core/world_parts.h"
 
 namespace qm {
 
@@ -46,7 +47,7 @@ struct Panels {
 struct GameState {
     // Folders, each ending in the separator; set once at start-up. The game
     // reads its data from AppFolder and writes into WriteFolder, which is
-    // AppFolder unless that cannot be written (core/write_folder.h).
+    // AppFolder unless that cannot be written (game/write_folder.h).
     std::string AppFolder;
     std::string ImgFolder;
     std::string TxtFolder;
@@ -95,6 +96,7 @@ struct GameState {
     Workshop Colours;
     HelpMode Help;
     Panels Shown;
+    SpeechBox Speech;
     std::string TitleText;  // the title screen's text, read at start-up
     std::string Chronicle;  // the text the last ending told
 };

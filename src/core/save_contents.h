@@ -11,7 +11,7 @@
 
 #include "core/file_set.h"
 #include "core/text_files.h"
-#include "world/world_parts.h"
+#include "core/world_parts.h"
 
 namespace qm {
 

@@ -2,9 +2,9 @@
 
 #include "colour/fairy_encounter.h"
 #include "core/file_set.h"
-#include "core/picture_register.h"
 #include "core/save_contents.h"
 #include "core/settings.h"
+#include "game/picture_register.h"
 #include "pictures/album.h"
 #include "pictures/picture_display.h"
 #include "script/event_problem.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
+#include "game/game.h"
 
 namespace qm {
 

@@ -3,11 +3,11 @@
 #include <optional>
 #include <vector>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "game/messages.h"
-#include "pictures/album_html.h"
 #include "pictures/picture_viewer.h"
-#include "script/script_lines.h"
+#include "rules/album_html.h"
+#include "rules/script_lines.h"
 
 namespace qm {
 namespace {

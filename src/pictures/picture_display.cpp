@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "ui/geometry.h"
 
 namespace qm {
@@ -80,7 +80,7 @@ std::optional<PictureProblem> ShowScene(Game& game, const std::string& name) {
 std::optional<PictureProblem> ShowFace(Game& game, const std::string& name) {
     Form& form = game.form;
     if (!game.state.FacesPresent) {
-        form.PicKao.visible = false;
+        game.state.Speech.Page.Face = false;
         return std::nullopt;
     }
     Clear(form.PicKao);

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "core/game.h"
-#include "core/picture_register.h"
+#include "game/game.h"
 #include "game/messages.h"
+#include "game/picture_register.h"
 #include "pictures/picture_display.h"
 
 namespace qm {

@@ -2,8 +2,9 @@
 
 #include <string>
 
-#include "core/game.h"
-#include "core/lifecycle.h"
+#include "game/game.h"
+#include "game/lifecycle.h"
+#include "rules/points.h"
 #include "script/event_start.h"
 
 namespace qm {
@@ -18,13 +19,6 @@ bool SpendPoints(Game& game, std::int16_t cost) {
 }
 
 void ShowPoints(const GameState& state, Form& form) { form.LblPC.caption = std::to_string(state.PointsUsed); }
-
-int BestLovedFairy(const std::array<std::int16_t, 8>& affection) {
-    int best = 0;
-    for (int fairy = 1; fairy < static_cast<int>(affection.size()); ++fairy)
-        if (affection[fairy] >= affection[best]) best = fairy;
-    return best;
-}
 
 void ComEnd_Click(Game& game, int) { ResetGame(game); }
 

@@ -2,7 +2,6 @@
 // Action points and the ending they lead to: every priced action pays here
 // first, and the last payment starts the ending event.
 
-#include <array>
 #include <cstdint>
 
 namespace qm {
@@ -15,9 +14,6 @@ struct GameState;
 // points have reached the limit and the ending has begun; the test is made
 // on every call, so every call past the limit begins it again.
 bool SpendPoints(Game& game, std::int16_t cost);
-
-// The fairy who loves the player most; a tie goes to the higher index.
-int BestLovedFairy(const std::array<std::int16_t, 8>& affection);
 
 // The points label: the points used so far.
 void ShowPoints(const GameState& state, Form& form);

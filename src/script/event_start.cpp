@@ -1,11 +1,12 @@
 #include "script/event_start.h"
 
-#include "core/game.h"
+#include "commands/help_mode.h"
+#include "game/game.h"
 #include "game/messages.h"
+#include "rules/script_lines.h"
 #include "script/event_problem.h"
 #include "script/event_runner.h"
-#include "script/script_lines.h"
-#include "ui/help_mode.h"
+#include "script/speech.h"
 
 namespace qm {
 namespace {
@@ -54,7 +55,6 @@ void AbandonEvent(Game& game, const EventProblem& problem) {
 
 void StartEvent(Game& game, std::string name) {
     GameState& s = game.state;
-    Form& form = game.form;
     const NestedStart nested(game);
     if (nested.TooDeep()) {
         AbandonEvent(game, {.fault = EventProblem::Fault::ChainTooLong, .name = name, .nestedStarts = kMostNestedStarts});
@@ -63,9 +63,9 @@ void StartEvent(Game& game, std::string name) {
     game.files.Close(s.FileNumber);
     if (HelpModeOn(game)) ShowHelpText(game, kEventHelp);
     s.Shown.Photo = false;
-    form.TimSay.enabled = true;
-    form.PicKao.visible = false;
-    SetSpeechBox(game, "", "", true);
+    s.Speech.TextTimer = true;
+    s.Speech.Page.Face = false;
+    SetSpeechBox(game, "", true);
     s.LinesShown = 1;
     if (!OpenEventFile(game, name)) {
         AbandonEvent(game, MissingEvent(s, name));
@@ -77,7 +77,7 @@ void StartEvent(Game& game, std::string name) {
 
 void Lbl_Click(Game& game, int) {
     StepScript(game);
-    game.form.TimSay.enabled = true;
+    game.state.Speech.TextTimer = true;
 }
 
 void TimSay_Timer(Game& game) {

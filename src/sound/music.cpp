@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "core/game.h"
+#include "game/game.h"
 
 namespace qm {
 namespace {

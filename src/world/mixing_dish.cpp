@@ -1,23 +1,14 @@
 #include "world/mixing_dish.h"
 
-#include <string_view>
-
-#include "core/game.h"
+#include "commands/help_mode.h"
+#include "game/game.h"
 #include "game/messages.h"
+#include "rules/names.h"
 #include "script/ending.h"
 #include "ui/form.h"
-#include "ui/help_mode.h"
 
 namespace qm {
 namespace {
-
-// Names are drawn from the first 46 letters only: the last, "ー", never
-// comes. Every letter takes three bytes in UTF-8.
-constexpr std::string_view kNameAlphabet =
-    "あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらりるれろわをんー";
-constexpr std::size_t kLetterBytes = 3;
-constexpr int kDrawnLetters = kNameAlphabet.size() / kLetterBytes - 1;
-static_assert(kDrawnLetters == 46);
 
 void PutIntoDish(Game& game) {
     GameState& s = game.state;
@@ -66,13 +57,6 @@ void OptKan_Click(Game& game, int index) {
     if (HelpModeOn(game)) ShowHelpText(game, "混ぜ皿から、世界の一部を作るときのその種族を決めます。");
     // The option button has selected itself already.
     game.state.SelectedRace = static_cast<std::uint8_t>(index);
-}
-
-std::string MakeName(RandomSource& random, int length) {
-    std::string name;
-    for (int i = 0; i < length; ++i)
-        name += kNameAlphabet.substr(random.Draw(kDrawnLetters) * kLetterBytes, kLetterBytes);
-    return name;
 }
 
 void ReplaceEmotionLists(Game& game, std::vector<EmotionItem> items, std::vector<EmotionItem> dish,

@@ -9,7 +9,7 @@
 #include "core/cp932.h"
 #include "core/random_source.h"
 #include "fuzz_folder.h"
-#include "world/chronicle.h"
+#include "rules/chronicle_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace qm;

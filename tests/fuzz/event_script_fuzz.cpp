@@ -6,11 +6,11 @@
 #include <cstdint>
 
 #include "core/cp932.h"
+#include "core/world_parts.h"
 #include "fuzz_folder.h"
+#include "game/events.h"
 #include "script/event_start.h"
-#include "ui/events.h"
 #include "unit/fake_game.h"
-#include "world/world_parts.h"
 
 namespace {
 

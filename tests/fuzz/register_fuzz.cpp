@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/lifecycle.h"
 #include "fuzz_folder.h"
+#include "game/lifecycle.h"
 #include "unit/fake_game.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -7,8 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/save_slot.h"
 #include "fuzz_folder.h"
+#include "game/save_slot.h"
 #include "unit/fake_game.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

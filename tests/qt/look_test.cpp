@@ -11,7 +11,7 @@
 #include <map>
 
 #include "caption_button.h"
-#include "ui/layout.h"
+#include "game/window_size.h"
 #include "window_fixture.h"
 
 namespace qm::qt {

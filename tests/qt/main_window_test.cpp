@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "ui/events.h"
+#include "game/events.h"
 #include "window_fixture.h"
 
 namespace qm::qt {

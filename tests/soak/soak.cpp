@@ -14,9 +14,9 @@
 #include <sstream>
 #include <string>
 
-#include "core/game.h"
-#include "core/lifecycle.h"
 #include "fake_ports.h"
+#include "game/game.h"
+#include "game/lifecycle.h"
 #include "soak_actions.h"
 #include "soak_checks.h"
 #include "temp_folder.h"

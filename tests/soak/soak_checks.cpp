@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <regex>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "soak_actions.h"
 
 namespace qm::soak {

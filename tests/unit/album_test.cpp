@@ -11,7 +11,7 @@
 
 #include "core/cp932.h"
 #include "fake_game.h"
-#include "pictures/album_html.h"
+#include "rules/album_html.h"
 #include "temp_folder.h"
 
 namespace qm {

@@ -7,15 +7,17 @@
 #include <fstream>
 
 #include "core/cp932.h"
-#include "core/lifecycle.h"
 #include "fake_game.h"
+#include "game/events.h"
+#include "game/lifecycle.h"
 #include "game/messages.h"
+#include "rules/points.h"
+#include "rules/script_lines.h"
 #include "script/ending.h"
 #include "script/event_problem.h"
 #include "script/event_start.h"
-#include "script/script_lines.h"
+#include "script/speech.h"
 #include "temp_folder.h"
-#include "ui/events.h"
 
 namespace qm {
 namespace {
@@ -197,6 +199,24 @@ TEST_F(EventScriptTest, ANewEventReplacesOneWaitingForAClick) {
     EXPECT_EQ("\r\n二\r\n三▼", Text());
     ClickText();
     EXPECT_FALSE(Screen().Lbl.visible);
+}
+
+// The history keeps the last 500 pages, each once, and drops the oldest.
+TEST_F(EventScriptTest, TheHistoryKeepsTheLast500PagesEachOnce) {
+    std::vector<std::string> lines;
+    for (int page = 1; page <= 600; ++page) lines.insert(lines.end(), {std::to_string(page), ""});
+    Event("long", lines);
+    StartEvent(game, "long");
+    EXPECT_TRUE(SpeechWaits(game));
+    for (int page = 2; page <= 600; ++page) ClickText();
+    const auto& history = SpeechHistory(game);
+    ASSERT_EQ(kHistoryPages, history.size());
+    EXPECT_EQ(std::vector<std::string>{"101"}, history.front().lines);
+    EXPECT_EQ(std::vector<std::string>{"600"}, history.back().lines);
+    ClickText();  // past the last page: the event ends
+    EXPECT_FALSE(SpeechWaits(game));
+    EXPECT_FALSE(Screen().Lbl.visible);
+    EXPECT_EQ(kHistoryPages, history.size());
 }
 
 // Undecodable bytes, a line of a megabyte and no final line break: the

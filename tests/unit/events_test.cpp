@@ -1,6 +1,6 @@
 // How the game's controls raise their handlers, as a real toolkit would.
 
-#include "ui/events.h"
+#include "game/events.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Start-up, the reset and shut-down against a real game folder.
 
-#include "core/lifecycle.h"
+#include "game/lifecycle.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <iterator>
 
 #include "fake_game.h"
+#include "game/events.h"
 #include "pictures/picture_viewer.h"
 #include "temp_folder.h"
-#include "ui/events.h"
 
 #ifdef __unix__
 #include <sys/wait.h>

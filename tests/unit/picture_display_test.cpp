@@ -7,10 +7,10 @@
 #include <iterator>
 
 #include "fake_game.h"
+#include "game/window_size.h"
 #include "pictures/picture_viewer.h"
 #include "temp_folder.h"
 #include "ui/geometry.h"
-#include "ui/layout.h"
 
 namespace qm {
 namespace {

@@ -1,7 +1,7 @@
 // The save slot on a real folder: what the files hold, what loading
 // refuses, and that a save cut short never leaves a mix of two saves.
 
-#include "core/save_slot.h"
+#include "game/save_slot.h"
 
 #include <gtest/gtest.h>
 

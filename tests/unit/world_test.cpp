@@ -8,10 +8,10 @@
 #include <iterator>
 
 #include "core/random_source.h"
+#include "core/world_parts.h"
 #include "fake_game.h"
-#include "world/chronicle.h"
-#include "world/mixing_dish.h"
-#include "world/world_parts.h"
+#include "rules/chronicle_text.h"
+#include "rules/names.h"
 
 namespace qm {
 namespace {

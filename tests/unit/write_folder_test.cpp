@@ -1,7 +1,7 @@
 // Where the game writes: beside its data when it may, in the player's own
 // folder when the program's folder is read-only, as an installed game's is.
 
-#include "core/write_folder.h"
+#include "game/write_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <iterator>
 #include <set>
 
-#include "core/lifecycle.h"
-#include "core/save_slot.h"
 #include "fake_game.h"
+#include "game/lifecycle.h"
+#include "game/save_slot.h"
 #include "pictures/album.h"
 #include "temp_folder.h"
 

@@ -11,8 +11,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/game.h"
-#include "core/lifecycle.h"
+#include "game/game.h"
+#include "game/lifecycle.h"
 #include "held_timers.h"
 #include "main_window.h"
 #include "mirror_check.h"

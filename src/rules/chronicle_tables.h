@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "world/world_parts.h"
+#include "core/world_parts.h"
 
 namespace qm::chronicle {
 

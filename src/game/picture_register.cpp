@@ -1,6 +1,6 @@
-#include "core/picture_register.h"
+#include "game/picture_register.h"
 
-#include "core/game.h"
+#include "game/game.h"
 
 namespace qm {
 

@@ -1,6 +1,6 @@
-#include "ui/events.h"
+#include "game/events.h"
 
-#include "core/game.h"
+#include "game/game.h"
 
 namespace qm {
 namespace {

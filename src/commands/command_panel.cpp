@@ -1,12 +1,12 @@
-#include "ui/command_panel.h"
+#include "commands/command_panel.h"
 
 #include <string>
 
-#include "core/game.h"
+#include "commands/fairy_orb.h"
+#include "commands/help_mode.h"
+#include "game/game.h"
 #include "game/messages.h"
 #include "script/event_start.h"
-#include "ui/fairy_orb.h"
-#include "ui/help_mode.h"
 
 namespace qm {
 namespace {

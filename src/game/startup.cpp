@@ -2,15 +2,15 @@
 #include <array>
 #include <filesystem>
 
-#include "core/game.h"
-#include "core/lifecycle.h"
 #include "core/settings.h"
-#include "core/write_folder.h"
+#include "game/game.h"
+#include "game/lifecycle.h"
 #include "game/messages.h"
+#include "game/window_size.h"
+#include "game/write_folder.h"
 #include "pictures/picture_display.h"
-#include "script/script_lines.h"
+#include "rules/script_lines.h"
 #include "sound/music.h"
-#include "ui/layout.h"
 
 namespace qm {
 namespace {

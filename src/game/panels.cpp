@@ -1,4 +1,4 @@
-#include "core/panels.h"
+#include "game/panels.h"
 
 #include "core/game_state.h"
 #include "ui/form.h"

@@ -1,4 +1,4 @@
-#include "world/chronicle_tables.h"
+#include "rules/chronicle_tables.h"
 
 namespace qm::chronicle {
 

@@ -1,9 +1,9 @@
-#include "core/write_folder.h"
+#include "game/write_folder.h"
 
 #include <filesystem>
 #include <system_error>
 
-#include "core/game.h"
+#include "game/game.h"
 
 namespace qm {
 namespace {

@@ -1,18 +1,18 @@
-#include "core/save_slot.h"
+#include "game/save_slot.h"
 
 #include <algorithm>
 
 #include "colour/colour_workshop.h"
 #include "core/file_set.h"
-#include "core/game.h"
 #include "core/save_contents.h"
-#include "core/title_screen.h"
-#include "core/write_folder.h"
+#include "game/events.h"
+#include "game/game.h"
 #include "game/messages.h"
+#include "game/title_screen.h"
+#include "game/write_folder.h"
 #include "pictures/picture_display.h"
 #include "script/ending.h"
 #include "script/event_runner.h"
-#include "ui/events.h"
 #include "ui/layout.h"
 #include "world/mixing_dish.h"
 

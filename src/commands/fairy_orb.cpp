@@ -1,8 +1,8 @@
-#include "ui/fairy_orb.h"
+#include "commands/fairy_orb.h"
 
 #include <string>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "game/messages.h"
 #include "script/ending.h"
 

@@ -1,4 +1,4 @@
-#include "pictures/album_html.h"
+#include "rules/album_html.h"
 
 #include <cctype>
 #include <cstdio>

@@ -1,16 +1,17 @@
-#include "core/game.h"
+#include "game/game.h"
 
 #include "colour/colour_workshop.h"
-#include "core/panels.h"
-#include "core/save_slot.h"
-#include "core/title_screen.h"
+#include "commands/command_panel.h"
+#include "commands/help_mode.h"
+#include "game/panels.h"
+#include "game/save_slot.h"
+#include "game/title_screen.h"
 #include "pictures/album.h"
 #include "pictures/picture_viewer.h"
 #include "script/ending.h"
 #include "script/event_start.h"
+#include "script/speech.h"
 #include "sound/music.h"
-#include "ui/command_panel.h"
-#include "ui/help_mode.h"
 #include "world/chronicle.h"
 #include "world/mixing_dish.h"
 
@@ -36,6 +37,7 @@ void Game::Project() {
     ShowHelp(state, form);
     ShowPoints(state, form);
     ShowChronicle(state, form);
+    ShowSpeech(state, form);
     ShowWorkshop(state, form);
     ShowEmotionLists(state, form);
     ShowRegister(state, form);

@@ -1,26 +1,14 @@
-#include "core/title_screen.h"
+#include "game/title_screen.h"
 
-#include "core/game.h"
-#include "core/lifecycle.h"
+#include "commands/help_mode.h"
+#include "game/game.h"
+#include "game/lifecycle.h"
 #include "game/messages.h"
 #include "pictures/picture_display.h"
+#include "rules/points.h"
 #include "script/event_start.h"
-#include "ui/help_mode.h"
 
 namespace qm {
-
-std::int16_t PointLimitOf(int modeRow) {
-    switch (modeRow) {
-        case 0:
-            return 300;
-        case 2:
-            return 700;
-        case 3:
-            return 1000;
-        default:
-            return 500;
-    }
-}
 
 void ShowPlayingPanels(Game& game) {
     Panels& shown = game.state.Shown;

@@ -1,7 +1,8 @@
 #include "colour/colour_workshop.h"
-#include "core/game.h"
-#include "core/lifecycle.h"
+#include "game/game.h"
+#include "game/lifecycle.h"
 #include "script/ending.h"
+#include "script/speech.h"
 #include "world/mixing_dish.h"
 
 namespace qm {
@@ -17,11 +18,14 @@ void ResetGame(Game& game) {
     SpendPoints(game, 0);
     ClearColours(game);
     s.EventPicture.clear();
-    f.TimSay.enabled = false;
+    s.Speech.TextTimer = false;
     // The title covers the whole window, the chronicle and its button too,
     // which the ending leaves showing.
     s.Shown.Title = true;
     f.BringToFront(f.PicStt);
+    // A new game's history begins empty; the ending that the first resets
+    // begin behind the title is none of it.
+    ForgetSpeechHistory(game);
 }
 
 }  // namespace qm

@@ -1,7 +1,7 @@
-#include "ui/help_mode.h"
+#include "commands/help_mode.h"
 
-#include "core/game.h"
-#include "ui/events.h"
+#include "game/events.h"
+#include "game/game.h"
 
 namespace qm {
 

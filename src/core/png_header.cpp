@@ -1,4 +1,4 @@
-#include "pictures/png_header.h"
+#include "core/png_header.h"
 
 #include <algorithm>
 #include <cstdint>

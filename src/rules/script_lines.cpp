@@ -1,4 +1,4 @@
-#include "script/script_lines.h"
+#include "rules/script_lines.h"
 
 namespace qm {
 namespace {

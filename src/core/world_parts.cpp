@@ -1,4 +1,4 @@
-#include "world/world_parts.h"
+#include "core/world_parts.h"
 
 #include <charconv>
 #include <limits>

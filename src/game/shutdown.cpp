@@ -1,7 +1,7 @@
-#include "core/game.h"
-#include "core/lifecycle.h"
-#include "core/picture_register.h"
+#include "game/game.h"
+#include "game/lifecycle.h"
 #include "game/messages.h"
+#include "game/picture_register.h"
 #include "sound/music.h"
 
 namespace qm {
