@@ -11,6 +11,7 @@
 #include "core/cp932.h"
 #include "fuzz_folder.h"
 #include "pictures/album.h"
+#include "pictures/picture_viewer.h"
 #include "unit/fake_game.h"
 
 namespace {

@@ -36,7 +36,7 @@ void SetUp(qm::Game& game, const std::filesystem::path& folder, qm::testing::Map
     s.Affection[3] = 12;  // ">ing" leads to "end3"
     for (const char* picture : {"img/012.png", "img/game.png", "img/par.png", "face/ミナ＿笑.png"})
         pictures.sizes[s.AppFolder + picture] = {64, 48};
-    s.World = {WorldPart{"あい", {1, 0, 0, 0, 2}, 0}};
+    s.World = {qm::WorldPart{"あい", {1, 0, 0, 0, 2}, 0}};
     Event(folder, "a", "-ミナ＿笑\nこんにちは\n>ive b\n");
     Event(folder, "b", ">k>1\n>nex 012\nb\n>img game\n\nbの終わり\n");
     Event(folder, "end", "おしまい\n>ing\n");
