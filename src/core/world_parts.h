@@ -47,7 +47,7 @@ struct WorldPart {
     // is written back byte for byte; the values above are read from these
     // columns. A part made in this run has none: its columns follow from its
     // values.
-    std::optional<WorldColumns> saved;
+    std::optional<WorldColumns> saved = std::nullopt;
 };
 
 WorldColumns ColumnsOf(const WorldPart& part);

@@ -219,6 +219,35 @@ TEST_F(EventScriptTest, TheHistoryKeepsTheLast500PagesEachOnce) {
     EXPECT_EQ(kHistoryPages, history.size());
 }
 
+// A page names its speaker as the name label shows it, without the face;
+// a full page goes on as a new page of the same speaker, and each line
+// stands in the history once, on the page the player saw it on.
+TEST_F(EventScriptTest, TheHistoryKeepsEveryLineOnceUnderTheSpeakerShown) {
+    std::vector<std::string> lines{"-ミナ＿笑"};
+    for (int line = 1; line <= 12; ++line) lines.push_back(std::to_string(line));
+    lines.insert(lines.end(), {"-語り手", "おわり"});
+    Event("talk", lines);
+    StartEvent(game, "talk");
+    for (int step = 0; step < 40 && Screen().Lbl.visible; ++step) {
+        if (SpeechWaits(game)) {
+            std::string shown;  // the page as the history holds it, drawn as the box draws it
+            for (const std::string& line : SpeechHistory(game).back().lines) shown += "\r\n" + line;
+            EXPECT_EQ(shown + "▼", Text());
+            ClickText();
+        } else {
+            TickText();
+        }
+    }
+    const auto& history = SpeechHistory(game);
+    ASSERT_EQ(3u, history.size());
+    EXPECT_EQ("ミナ", history[0].speaker);
+    EXPECT_EQ("ミナ", history[1].speaker);
+    std::vector<std::string> seen = history[0].lines;
+    seen.insert(seen.end(), history[1].lines.begin(), history[1].lines.end());
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.begin() + 13), seen);
+    EXPECT_EQ("語り手\r\nおわり", HistoryRows(game)[2]);
+}
+
 // Undecodable bytes, a line of a megabyte and no final line break: the
 // event still runs to its end.
 TEST_F(EventScriptTest, FilesOutsideTheLanguageDoNotStopTheGame) {
