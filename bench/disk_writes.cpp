@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "core/file_system.h"
-#include "core/picture_register.h"
-#include "core/save_slot.h"
 #include "core/text_files.h"
+#include "game/picture_register.h"
+#include "game/save_slot.h"
 #include "unit/fake_game.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include "driver.h"
 
-#include "core/game.h"
-#include "core/lifecycle.h"
-#include "ui/events.h"
-#include "ui/layout.h"
+#include "game/events.h"
+#include "game/game.h"
+#include "game/lifecycle.h"
+#include "game/window_size.h"
 
 namespace qm::headless {
 

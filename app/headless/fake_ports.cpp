@@ -3,9 +3,9 @@
 #include <chrono>
 #include <filesystem>
 
+#include "core/png_header.h"
 #include "core/text_files.h"
 #include "json.h"
-#include "pictures/png_header.h"
 #include "ui/control.h"
 
 namespace qm::headless {

@@ -6,8 +6,8 @@
 #include <cstdlib>
 
 #include "command_music_device.h"
-#include "core/game.h"
-#include "core/lifecycle.h"
+#include "game/game.h"
+#include "game/lifecycle.h"
 #include "first_paint_probe.h"
 #include "main_window.h"
 #include "music_plugin_loader.h"

@@ -1,28 +1,22 @@
 #include "main_window.h"
 
-#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QMenu>
 #include <QScopedValueRollback>
-#include <QScrollBar>
 #include <QShortcut>
 #include <QTimer>
 
-#include "choice_list.h"
-#include "click_label.h"
 #include "close_request.h"
-#include "control_widgets.h"
-#include "core/game.h"
-#include "core/lifecycle.h"
+#include "game/events.h"
+#include "game/game.h"
+#include "game/lifecycle.h"
+#include "game/window_size.h"
 #include "model_look.h"
-#include "panel_widget.h"
 #include "popup_menu.h"
 #include "qt_ports.h"
-#include "ui/events.h"
-#include "ui/layout.h"
 
 namespace qm::qt {
 namespace {
@@ -69,7 +63,7 @@ bool MainWindow::Call(const std::function<void(Game&)>& call, const Control* tou
 }
 
 void MainWindow::ShowPopup(const Control* menu) {
-    QMenu* popup = MakePopup(game_.form, *menu, this, [this](Control& item) { ClickOn(item); });
+    QMenu* popup = MakePopup(game_.form, *menu, this, [this](Control& item) { Click(item); });
     popup->setAttribute(Qt::WA_DeleteOnClose);
     popup->popup(QCursor::pos());
 }
@@ -138,11 +132,10 @@ void MainWindow::MakeWidgets() {
     for (Control* control : game_.form.All()) {
         if (control->kind == Kind::Timer) MakeTimer(*control);
         if (control->kind == Kind::Menu) continue;  // its items live in the pop-up
-        QWidget* widget = MakeWidget(*control, widgets.at(control->container));
+        QWidget* widget = MakeWidget(*control, widgets.at(control->container), *this);
         if (!widget) continue;
         widgets[control] = widget;
         mirror_.AddWidget(*control, *widget);
-        ConnectInput(*control, *widget);
         WatchMouse(*control, *widget);
     }
 }
@@ -162,44 +155,8 @@ void MainWindow::MakeTimer(Control& timer) {
 void MainWindow::MakeSpeechKeys() {
     for (const int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
         auto* shortcut = new QShortcut(QKeySequence(key), this);
-        connect(shortcut, &QShortcut::activated, this, [this] { ClickOn(game_.form.Lbl); });
+        connect(shortcut, &QShortcut::activated, this, [this] { Click(game_.form.Lbl); });
         speechKeys_.push_back(shortcut);
-    }
-}
-
-void MainWindow::ConnectInput(Control& control, QWidget& widget) {
-    Control* c = &control;
-    switch (control.kind) {
-        case Kind::Panel:
-            connect(static_cast<PanelWidget*>(&widget), &PanelWidget::clicked, this, [this, c] { ClickOn(*c); });
-            break;
-        case Kind::Label:
-            connect(static_cast<ClickLabel*>(&widget), &ClickLabel::clicked, this, [this, c] { ClickOn(*c); });
-            break;
-        case Kind::Button:
-        case Kind::CheckBox:
-        case Kind::Option:
-            // A toggle flips or selects itself in the game; the copy of the
-            // model then sets its checked state.
-            connect(static_cast<QAbstractButton*>(&widget), &QAbstractButton::clicked, this,
-                    [this, c] { ClickOn(*c); });
-            break;
-        case Kind::ScrollBar: {
-            auto* bar = static_cast<QScrollBar*>(&widget);
-            connect(bar, &QScrollBar::sliderMoved, this,
-                    [this, c](int value) { Call([c, value](Game& game) { Scroll(game, *c, value); }, c); });
-            // While the thumb is dragged, sliderMoved has brought the value.
-            connect(bar, &QScrollBar::valueChanged, this, [this, c, bar](int value) {
-                if (!bar->isSliderDown()) Call([c, value](Game& game) { SetValue(game, *c, value); }, c);
-            });
-            break;
-        }
-        case Kind::List:
-            connect(static_cast<ChoiceList*>(&widget), &ChoiceList::rowChosen, this,
-                    [this, c](int row) { Call([c, row](Game& game) { SelectRow(game, *c, row); }, c); });
-            break;
-        default:
-            break;
     }
 }
 
@@ -210,8 +167,20 @@ void MainWindow::WatchMouse(Control& control, QWidget& widget) {
     mouseTargets_[surface] = &control;
 }
 
-void MainWindow::ClickOn(Control& control) {
-    Call([&control](Game& game) { Click(game, control); }, &control);
+void MainWindow::Click(Control& control) {
+    Call([&control](Game& game) { qm::Click(game, control); }, &control);
+}
+
+void MainWindow::Scroll(Control& bar, int value) {
+    Call([&bar, value](Game& game) { qm::Scroll(game, bar, value); }, &bar);
+}
+
+void MainWindow::SetValue(Control& control, int value) {
+    Call([&control, value](Game& game) { qm::SetValue(game, control, value); }, &control);
+}
+
+void MainWindow::SelectRow(Control& list, int row) {
+    Call([&list, row](Game& game) { qm::SelectRow(game, list, row); }, &list);
 }
 
 void MainWindow::CopyModel() {

@@ -8,6 +8,7 @@
 #include <map>
 #include <vector>
 
+#include "control_widgets.h"
 #include "mirror.h"
 
 class QShortcut;
@@ -21,7 +22,7 @@ namespace qm::qt {
 class QtDialogs;
 class QtPictures;
 
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, private PlayerInput {
     Q_OBJECT
 public:
     MainWindow(Game& game, const QtPictures& pictures);
@@ -52,9 +53,11 @@ private:
     void MakeWidgets();
     void MakeTimer(Control& timer);
     void MakeSpeechKeys();
-    void ConnectInput(Control& control, QWidget& widget);
     void WatchMouse(Control& control, QWidget& widget);
-    void ClickOn(Control& control);
+    void Click(Control& control) override;
+    void Scroll(Control& bar, int value) override;
+    void SetValue(Control& control, int value) override;
+    void SelectRow(Control& list, int row) override;
     void CopyModel();
 
     Game& game_;

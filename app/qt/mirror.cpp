@@ -1,13 +1,9 @@
 #include "mirror.h"
 
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "choice_list.h"
-#include "click_label.h"
+#include "control_widgets.h"
 #include "core/ports.h"
 #include "font_fit.h"
 #include "model_look.h"
@@ -26,94 +22,6 @@ Appearance AppearanceOf(const Control& c, double twipsPerPixel) {
     Appearance appearance{.rect = PixelRectOf(c, twipsPerPixel)};
     ShownFields(appearance) = ShownFields(c);
     return appearance;
-}
-
-void SetColours(QWidget& widget, QPalette::ColorRole backRole, Colour back, QPalette::ColorRole foreRole, Colour fore) {
-    QPalette palette = widget.palette();
-    palette.setColor(backRole, ColorOf(back));
-    palette.setColor(foreRole, ColorOf(fore));
-    widget.setPalette(palette);
-}
-
-void ShowPanel(PanelWidget& panel, const Control& c, const QtPictures& pictures) {
-    SetColours(panel, QPalette::Window, c.backColor, QPalette::WindowText, c.foreColor);
-    panel.SetBorder(c.borderStyle == 1);
-    panel.SetPicture(c.drawnFrom ? pictures.Find(*c.drawnFrom) : QPixmap());
-}
-
-void ShowLabel(ClickLabel& label, const Control& c) {
-    label.setText(TextOf(c.caption));
-    label.setAutoFillBackground(!c.transparent);
-    SetColours(label, QPalette::Window, c.backColor, QPalette::WindowText, c.foreColor);
-    label.setFrameStyle(c.borderStyle == 1 ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
-    label.setMargin(c.borderStyle == 1 ? 2 : 0);  // text clear of the frame
-}
-
-// A command button's text keeps the style's colour: the game gives its
-// buttons a back colour only, and their fore colour was never shown.
-void ShowButton(QPushButton& button, const Control& c) {
-    button.setText(TextOf(c.caption));
-    QPalette palette = button.palette();
-    palette.setColor(QPalette::Button, ColorOf(c.backColor));
-    button.setPalette(palette);
-}
-
-void ShowToggle(QPushButton& toggle, const Control& c) {
-    toggle.setText(TextOf(c.caption));
-    toggle.setChecked(c.value == 1);
-    SetColours(toggle, QPalette::Button, c.backColor, QPalette::ButtonText, c.foreColor);
-}
-
-void ShowScrollBar(QScrollBar& bar, const Control& c) {
-    bar.setRange(c.min, c.max);
-    bar.setSingleStep(c.smallChange);
-    bar.setPageStep(c.largeChange);
-    bar.setValue(c.value);
-}
-
-void ShowList(ChoiceList& list, const Control& c) {
-    QStringList rows;
-    for (const std::string& row : c.list) rows << TextOf(row);
-    QStringList shown;
-    for (int i = 0; i < list.count(); ++i) shown << list.item(i)->text();
-    if (shown != rows) {
-        list.clear();
-        list.addItems(rows);
-    }
-    if (c.listIndex < 0) list.clearSelection();
-    list.setCurrentRow(c.listIndex);
-    SetColours(list, QPalette::Base, c.backColor, QPalette::Text, c.foreColor);
-}
-
-void ShowTextBox(QPlainTextEdit& box, const Control& c) {
-    const QString text = TextOf(c.caption);
-    if (box.toPlainText() != text) box.setPlainText(text);
-    SetColours(box, QPalette::Base, c.backColor, QPalette::Text, c.foreColor);
-}
-
-void ShowOfKind(QWidget& widget, const Control& c, const QtPictures& pictures) {
-    switch (c.kind) {
-        case Kind::Panel:
-            return ShowPanel(static_cast<PanelWidget&>(widget), c, pictures);
-        case Kind::Label:
-            return ShowLabel(static_cast<ClickLabel&>(widget), c);
-        case Kind::Button:
-            return ShowButton(static_cast<QPushButton&>(widget), c);
-        case Kind::CheckBox:
-        case Kind::Option:
-            return ShowToggle(static_cast<QPushButton&>(widget), c);
-        case Kind::ScrollBar:
-            return ShowScrollBar(static_cast<QScrollBar&>(widget), c);
-        case Kind::List:
-            return ShowList(static_cast<ChoiceList&>(widget), c);
-        case Kind::TextBox:
-            return ShowTextBox(static_cast<QPlainTextEdit&>(widget), c);
-        case Kind::Window:
-        case Kind::Buffer:
-        case Kind::Timer:
-        case Kind::Menu:
-            return;
-    }
 }
 
 void ShowCommon(QWidget& widget, const Control& c, const QRect& rect) {
@@ -180,7 +88,7 @@ void Mirror::ApplyControl(Shown& shown) {
         ShowWindow(*shown.widget, c, now, shown.appearance);
     } else {
         ShowCommon(*shown.widget, c, now.rect);
-        ShowOfKind(*shown.widget, c, pictures_);
+        ShowOnWidget(*shown.widget, c, pictures_);
         shown.widget->setFont(FittedFont(*shown.widget, c));
     }
     shown.appearance = std::move(now);

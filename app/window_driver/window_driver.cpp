@@ -12,8 +12,8 @@
 #include <QTimer>
 #include <cmath>
 
-#include "core/game.h"
-#include "core/lifecycle.h"
+#include "game/game.h"
+#include "game/lifecycle.h"
 #include "json.h"
 #include "main_window.h"
 #include "model_look.h"

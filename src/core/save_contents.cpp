@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "core/game.h"
+#include "core/game_state.h"
 #include "core/save_numbers.h"
 
 namespace qm {
@@ -30,14 +30,18 @@ std::vector<std::string> NumberLines(const GameState& s) {
     return lines;
 }
 
-std::vector<std::string> WorldLines(const Form& form) {
+std::vector<std::string> ItemLines(const std::vector<EmotionItem>& items) {
     std::vector<std::string> lines;
-    for (std::size_t row = 0; row < form.LstWorldItem[0].list.size(); ++row) {
-        std::string line = form.LstWorldItem[0].list[row];
-        for (int column = 1; column < kWorldColumns; ++column) {
-            const auto& entries = form.LstWorldItem[column].list;
-            line += "," + (row < entries.size() ? entries[row] : std::string());
-        }
+    for (const EmotionItem& item : items) lines.push_back(item.row);
+    return lines;
+}
+
+std::vector<std::string> WorldLines(const std::vector<WorldPart>& world) {
+    std::vector<std::string> lines;
+    for (const WorldPart& part : world) {
+        const WorldColumns columns = ColumnsOf(part);
+        std::string line = columns[0];
+        for (int column = 1; column < kWorldColumns; ++column) line += "," + columns[column];
         lines.push_back(line);
     }
     return lines;
@@ -58,8 +62,12 @@ public:
         return true;
     }
 
-    LoadProblem Problem(const std::string& range) const {
-        return {path_ + " の" + std::to_string(at_ + 1) + "行目", "数が範囲（" + range + "）の外です。"};
+    LoadProblem Problem(int lowest, int highest) const {
+        return {.fault = LoadProblem::Fault::OutOfRange,
+                .path = path_,
+                .line = static_cast<int>(at_ + 1),
+                .lowest = lowest,
+                .highest = highest};
     }
 
 private:
@@ -71,18 +79,21 @@ private:
 std::optional<LoadProblem> ReadNumbers(const std::vector<std::string>& lines, const std::string& path,
                                        SavedGame& saved) {
     if (lines.size() < kRequiredNumbers)
-        return LoadProblem{path, "行が足りません（" + std::to_string(kRequiredNumbers) + "行必要です）。"};
+        return LoadProblem{
+            .fault = LoadProblem::Fault::TooFewLines, .path = path, .needed = static_cast<int>(kRequiredNumbers)};
     NumberReader reader(lines, path);
-    const std::string range16 = "-32768～32767";
+    const auto outside16 = [&reader] {
+        return reader.Problem(std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max());
+    };
     for (auto& value : saved.affection)
-        if (!reader.Next(value)) return reader.Problem(range16);
-    if (!reader.Next(saved.pointsUsed) || !reader.Next(saved.pointLimit)) return reader.Problem(range16);
+        if (!reader.Next(value)) return outside16();
+    if (!reader.Next(saved.pointsUsed) || !reader.Next(saved.pointLimit)) return outside16();
     for (auto& slot : saved.slotColour)
         for (auto& value : slot)
-            if (!reader.Next(value)) return reader.Problem(range16);
+            if (!reader.Next(value)) return outside16();
     // The selected slot picks one of three boxes; anything else would point
     // at no box at all.
-    if (!reader.Next(saved.selectedSlot, 1, 3)) return reader.Problem("1～3");
+    if (!reader.Next(saved.selectedSlot, 1, 3)) return reader.Problem(1, 3);
     for (auto& value : saved.soloCount) {
         if (!reader.Next(value)) break;
         ++saved.soloCountsRead;
@@ -92,7 +103,7 @@ std::optional<LoadProblem> ReadNumbers(const std::vector<std::string>& lines, co
 
 std::optional<LoadProblem> ReadWorld(const std::vector<std::string>& lines, const std::string& path, SavedGame& saved) {
     for (std::size_t row = 0; row < lines.size(); ++row) {
-        std::array<std::string, kWorldColumns> columns;
+        WorldColumns columns;
         std::size_t start = 0;
         int column = 0;
         for (; column < kWorldColumns && start != std::string::npos; ++column) {
@@ -101,8 +112,11 @@ std::optional<LoadProblem> ReadWorld(const std::vector<std::string>& lines, cons
             start = comma == std::string::npos ? comma : comma + 1;
         }
         if (column < kWorldColumns)
-            return LoadProblem{path + " の" + std::to_string(row + 1) + "行目", "「,」で区切った項目が4つありません。"};
-        saved.world.push_back(columns);
+            return LoadProblem{.fault = LoadProblem::Fault::TooFewFields,
+                               .path = path,
+                               .line = static_cast<int>(row + 1),
+                               .needed = kWorldColumns};
+        saved.world.push_back(WorldPartOf(std::move(columns)));
     }
     return std::nullopt;
 }
@@ -111,13 +125,12 @@ std::optional<LoadProblem> ReadWorld(const std::vector<std::string>& lines, cons
 
 std::vector<std::string> SaveFileNames() { return {kNumbers, kItems, kDish, kWorld}; }
 
-std::vector<FileLines> SaveFilesOf(const Game& game) {
-    const Form& form = game.form;
+std::vector<FileLines> SaveFilesOf(const GameState& s) {
     return {
-        {kNumbers, NumberLines(game.state)},
-        {kItems, form.LstKan.list},
-        {kDish, form.LstItem.list},
-        {kWorld, WorldLines(form)},
+        {kNumbers, NumberLines(s)},
+        {kItems, ItemLines(s.Items)},
+        {kDish, ItemLines(s.Dish)},
+        {kWorld, WorldLines(s.World)},
     };
 }
 
@@ -126,13 +139,13 @@ std::variant<SavedGame, LoadProblem> ReadSavedGame(TextFiles& files, int number,
     const auto names = SaveFileNames();
     for (std::size_t i = 0; i < names.size(); ++i) {
         auto lines = ReadLines(files, number, folder + names[i]);
-        if (!lines) return LoadProblem{folder + names[i], "ファイルを読めませんでした。"};
+        if (!lines) return LoadProblem{.fault = LoadProblem::Fault::Unreadable, .path = folder + names[i]};
         contents[i] = std::move(*lines);
     }
     SavedGame saved;
     if (auto problem = ReadNumbers(contents[0], folder + kNumbers, saved)) return *problem;
-    saved.items = std::move(contents[1]);
-    saved.dish = std::move(contents[2]);
+    for (std::string& row : contents[1]) saved.items.push_back(ItemOfRow(std::move(row)));
+    for (std::string& row : contents[2]) saved.dish.push_back(ItemOfRow(std::move(row)));
     if (auto problem = ReadWorld(contents[3], folder + kWorld, saved)) return *problem;
     return saved;
 }

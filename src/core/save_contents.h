@@ -11,10 +11,11 @@
 
 #include "core/file_set.h"
 #include "core/text_files.h"
+#include "core/world_parts.h"
 
 namespace qm {
 
-class Game;
+struct GameState;
 
 struct SavedGame {
     std::array<std::int16_t, 8> affection{};
@@ -24,19 +25,29 @@ struct SavedGame {
     std::uint8_t selectedSlot = 1;
     std::array<std::int16_t, 8> soloCount{};
     std::size_t soloCountsRead = 0;  // older saves end before the solo counts
-    std::vector<std::string> items;
-    std::vector<std::string> dish;
-    std::vector<std::array<std::string, 4>> world;
+    std::vector<EmotionItem> items;
+    std::vector<EmotionItem> dish;
+    std::vector<WorldPart> world;
 };
 
 // Which file and line is wrong, and how.
 struct LoadProblem {
-    std::string where;
-    std::string what;
+    enum class Fault {
+        Unreadable,    // the file cannot be read
+        TooFewLines,   // fewer than `needed` lines
+        OutOfRange,    // the number on `line` lies outside lowest..highest
+        TooFewFields,  // the line `line` has fewer than `needed` fields
+        Unfinished,    // a save cut short that cannot be moved into place
+    };
+    Fault fault;
+    std::string path{};
+    int line = 0;  // counted from 1; 0 when the file as a whole is wrong
+    int needed = 0;
+    int lowest = 0, highest = 0;
 };
 
 std::vector<std::string> SaveFileNames();
-std::vector<FileLines> SaveFilesOf(const Game& game);
+std::vector<FileLines> SaveFilesOf(const GameState& state);
 std::variant<SavedGame, LoadProblem> ReadSavedGame(TextFiles& files, int number, const std::string& folder);
 
 }  // namespace qm

@@ -3,9 +3,11 @@
 #include <optional>
 #include <vector>
 
-#include "core/game.h"
-#include "pictures/album_html.h"
-#include "script/script_lines.h"
+#include "game/game.h"
+#include "game/messages.h"
+#include "pictures/picture_viewer.h"
+#include "rules/album_html.h"
+#include "rules/script_lines.h"
 
 namespace qm {
 namespace {
@@ -38,9 +40,9 @@ std::string EventBlock(const GameState& s, const std::vector<std::string>& lines
     return block;
 }
 
-std::string PictureBlock(const GameState& s, int mode, const std::vector<std::string>& pictures,
+std::string PictureBlock(const GameState& s, AlbumKind kind, const std::vector<std::string>& pictures,
                          const std::vector<std::string>& event) {
-    if (mode == 1)
+    if (kind == AlbumKind::OnePicture)
         return std::string(kNewLine) + "<hr>" + PictureLine(s, pictures.front()) + "><hr>" + kNewLine +
                EventBlock(s, event);
     std::string block;
@@ -49,72 +51,65 @@ std::string PictureBlock(const GameState& s, int mode, const std::vector<std::st
     return block;
 }
 
-// The pictures of the full album: every registered one whose name cannot
-// reach outside the game's folders. The others are named once.
-std::vector<std::string> SafePictures(Game& game) {
-    std::vector<std::string> safe;
-    std::string unsafe;
-    for (const std::string& name : game.form.LstIvent.list) {
-        if (IsPlainName(name))
-            safe.push_back(name);
-        else
-            unsafe += "「" + name + "」";
-    }
-    if (!unsafe.empty())
-        game.Message("記憶絵" + unsafe + "は、名前にアルバムに使えない文字が含まれているため、アルバムに入れません。");
-    return safe;
-}
+AlbumProblem Problem(AlbumProblem::Fault fault, std::string subject) { return {fault, std::move(subject)}; }
 
-std::optional<std::vector<std::string>> ReadOrSay(Game& game, const std::string& path, const char* what) {
-    auto lines = ReadLines(game.files, game.files.FreeFile(), path);
-    if (!lines) game.Message(std::string(what) + "を読めないため、アルバムを制作できませんでした。\r\n" + path);
-    return lines;
+// The full album's pictures, each registered one whose name cannot reach
+// outside the game's folders, and the names left out.
+std::vector<std::string> SafePictures(const GameState& s, std::vector<std::string>& leftOut) {
+    std::vector<std::string> safe;
+    for (const std::string& name : s.PictureRegister) (IsPlainName(name) ? safe : leftOut).push_back(name);
+    return safe;
 }
 
 }  // namespace
 
-bool WriteAlbum(Game& game, int mode) {
+AlbumOutcome WriteAlbum(Game& game, AlbumKind kind) {
+    using Fault = AlbumProblem::Fault;
     const GameState& s = game.state;
-    const std::string chosen = game.form.LstIvent.ChosenText();
+    const bool onePicture = kind == AlbumKind::OnePicture;
+    const std::string chosen = ChosenPicture(game);
     // The chosen picture names the page and the event text it reads.
-    if (mode == 1 && !IsPlainName(chosen)) {
-        game.Message("記憶絵の名前「" + chosen + "」には、アルバムに使えない文字が含まれています。");
-        return false;
-    }
-    const auto layout = ReadOrSay(game, s.TxtFolder + "arub" + s.TextExt, "アルバムのひな形");
-    if (!layout) return false;
+    if (onePicture && !IsPlainName(chosen)) return {.problem = Problem(Fault::UnsafeName, chosen)};
+    const std::string layoutPath = s.TxtFolder + "arub" + s.TextExt;
+    const auto layout = ReadLines(game.files, game.files.FreeFile(), layoutPath);
+    if (!layout) return {.problem = Problem(Fault::NoTemplate, layoutPath)};
     std::vector<std::string> event;
-    if (mode == 1) {
-        const auto lines = ReadOrSay(game, s.TxtFolder + chosen + s.TextExt, "イベントの文章");
-        if (!lines) return false;
-        event = *lines;
+    if (onePicture) {
+        const std::string eventPath = s.TxtFolder + chosen + s.TextExt;
+        auto lines = ReadLines(game.files, game.files.FreeFile(), eventPath);
+        if (!lines) return {.problem = Problem(Fault::NoEventText, eventPath)};
+        event = std::move(*lines);
     }
-    const std::vector<std::string> pictures = mode == 1 ? std::vector{chosen} : SafePictures(game);
+    AlbumOutcome outcome;
+    const std::vector<std::string> pictures = onePicture ? std::vector{chosen} : SafePictures(s, outcome.leftOut);
     std::string page;
     for (const std::string& line : *layout) {
         const bool marker = line == kMarker;
-        if (marker) page += PictureBlock(s, mode, pictures, event);
+        if (marker) page += PictureBlock(s, kind, pictures, event);
         page += kNewLine + (marker ? std::string() : line);
     }
-    const std::string name = mode == 1 ? "アルバム「" + chosen + "」" : "アルバム";
+    const std::string name = onePicture ? "アルバム「" + chosen + "」" : "アルバム";
     const std::string path = s.WriteFolder + name + ".html";
-    if (!ReplaceFileLines(game.files, game.files.FreeFile(), path, {page})) {
-        game.Message("アルバムを書き込めませんでした。\r\n" + path);
-        return false;
-    }
-    return true;
+    if (!ReplaceFileLines(game.files, game.files.FreeFile(), path, {page}))
+        outcome.problem = Problem(Fault::Unwritable, path);
+    return outcome;
 }
 
 void ComIvent_MouseUp(Game& game, int, int button) {
     const GameState& s = game.state;
-    game.Message("アルバム制作します・OKを押して下さい。\r\nこの作業は時間がかかる場合があります。");
-    if (!s.PicturesPresent || game.form.LstIvent.list.empty()) {
-        game.Message("写真が無いと、アルバムは制作できません");
+    game.Message(AlbumStartingMessage());
+    if (!s.PicturesPresent || s.PictureRegister.empty()) {
+        game.Message(AlbumNeedsPicturesMessage());
         return;
     }
-    const bool onePicture = !game.form.LstIvent.ChosenText().empty() && button == 2 && s.FacesPresent;
-    if (WriteAlbum(game, onePicture ? 1 : 0))
-        game.Message("アルバムを制作しました。\r\n" + s.WriteFolder + "の中を覗いてみて下さい");
+    const bool onePicture = !ChosenPicture(game).empty() && button == 2 && s.FacesPresent;
+    const AlbumOutcome outcome = WriteAlbum(game, onePicture ? AlbumKind::OnePicture : AlbumKind::Full);
+    if (!outcome.leftOut.empty()) game.Message(LeftOutOfAlbumMessage(outcome.leftOut));
+    if (!Tell(game, outcome.problem)) game.Message(AlbumWrittenMessage(s.WriteFolder));
+}
+
+void InstallAlbum(Form& form) {
+    form.ComIvent.on.mouseUp = ComIvent_MouseUp;
 }
 
 }  // namespace qm

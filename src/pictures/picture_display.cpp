@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "ui/geometry.h"
 
 namespace qm {
@@ -20,31 +20,17 @@ void Clear(Control& box) {
     box.drawnFrom = nullptr;
 }
 
-// A box whose picture folder is missing is hidden and left so; any other
-// is cleared for the picture to come.
-bool ReadyToDraw(Control& box, bool folderPresent) {
-    if (!folderPresent) {
-        box.visible = false;
-        return false;
-    }
-    Clear(box);
-    return true;
-}
-
 // Loads folder + name + suffix into the buffer; an empty name keeps what
 // the buffer holds.
-bool Load(Game& game, Control& buffer, const std::string& folder, const std::string& name) {
-    if (name.empty()) return true;
+std::optional<PictureProblem> Load(Game& game, Control& buffer, const std::string& folder, const std::string& name) {
+    if (name.empty()) return std::nullopt;
     const std::string path = folder + name + game.state.PictureExt;
     const auto size = game.ports.pictures.Load(buffer, path);
-    if (!size) {
-        game.Message("絵を読み込めませんでした。\r\n" + path);
-        return false;
-    }
+    if (!size) return PictureProblem{path};
     buffer.picture = name;
     buffer.pictureWidth = size->width;
     buffer.pictureHeight = size->height;
-    return true;
+    return std::nullopt;
 }
 
 // Draws the whole buffer stretched over the box; with nothing loaded there
@@ -80,31 +66,41 @@ void CheckPictureFolders(Game& game) {
     s.FacesPresent = CanOpen(game, s.FaceFolder + "dmy");
 }
 
-bool ShowScene(Game& game, const std::string& name) {
+std::optional<PictureProblem> ShowScene(Game& game, const std::string& name) {
     Form& form = game.form;
     Clear(form.Pic);
-    if (!game.state.PicturesPresent) return true;
-    if (!Load(game, form.E, game.state.ImgFolder, name)) return false;
+    if (!game.state.PicturesPresent) return std::nullopt;
+    if (auto problem = Load(game, form.E, game.state.ImgFolder, name)) return problem;
     Draw(form.Pic, form.E);
-    return true;
+    return std::nullopt;
 }
 
-bool ShowFace(Game& game, const std::string& name) {
+// A box whose picture folder is missing is hidden and left so; any other
+// is cleared for the picture to come.
+std::optional<PictureProblem> ShowFace(Game& game, const std::string& name) {
     Form& form = game.form;
-    if (!ReadyToDraw(form.PicKao, game.state.FacesPresent)) return true;
-    if (!Load(game, form.Ekao, game.state.FaceFolder, name)) return false;
+    if (!game.state.FacesPresent) {
+        game.state.Speech.Page.Face = false;
+        return std::nullopt;
+    }
+    Clear(form.PicKao);
+    if (auto problem = Load(game, form.Ekao, game.state.FaceFolder, name)) return problem;
     Draw(form.PicKao, form.Ekao);
-    return true;
+    return std::nullopt;
 }
 
-bool ShowPicture(Game& game, const std::string& name) {
+std::optional<PictureProblem> ShowPicture(Game& game, const std::string& name) {
     Form& form = game.form;
-    if (!ReadyToDraw(form.PicPhoto, game.state.PicturesPresent)) return true;
-    if (!Load(game, form.EPhoto, game.state.ImgFolder, name)) return false;
-    if (form.EPhoto.picture.empty()) return true;
+    if (!game.state.PicturesPresent) {
+        game.state.Shown.Photo = false;
+        return std::nullopt;
+    }
+    Clear(form.PicPhoto);
+    if (auto problem = Load(game, form.EPhoto, game.state.ImgFolder, name)) return problem;
+    if (form.EPhoto.picture.empty()) return std::nullopt;
     FitIntoGameArea(game, form.PicPhoto, form.EPhoto);
     Draw(form.PicPhoto, form.EPhoto);
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace qm

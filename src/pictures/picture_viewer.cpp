@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "core/game.h"
-#include "core/picture_register.h"
+#include "game/game.h"
+#include "game/messages.h"
+#include "game/picture_register.h"
 #include "pictures/picture_display.h"
 
 namespace qm {
@@ -12,27 +13,41 @@ namespace qm {
 constexpr int kPictureTotal = 64;
 
 void LBlIvent_See(Game& game, const std::string& name) {
-    Form& form = game.form;
-    auto& entries = form.LstIvent.list;
-    if (!name.empty()) {
-        const bool isNew = std::find(entries.begin(), entries.end(), name) == entries.end();
-        form.PicPhoto.visible = true;
-        if (!ShowPicture(game, name)) return;
-        if (isNew) {
-            entries.push_back(name);
-            WritePictureRegister(game);
-        }
+    GameState& s = game.state;
+    auto& entries = s.PictureRegister;
+    if (name.empty()) return;
+    const bool isNew = std::find(entries.begin(), entries.end(), name) == entries.end();
+    s.Shown.Photo = true;
+    if (Tell(game, ShowPicture(game, name))) return;
+    if (isNew) {
+        entries.push_back(name);
+        Tell(game, WritePictureRegister(game));
     }
-    form.LBlIvent.caption = std::to_string(entries.size()) + "/" + std::to_string(kPictureTotal);
+}
+
+std::string ChosenPicture(const Game& game) {
+    const int row = game.form.LstIvent.listIndex;
+    const auto& entries = game.state.PictureRegister;
+    return row >= 0 && row < static_cast<int>(entries.size()) ? entries[row] : std::string();
 }
 
 void LstIvent_Click(Game& game, int) {
-    const std::string name = game.form.LstIvent.ChosenText();
+    const std::string name = ChosenPicture(game);
     if (name.empty() || !game.state.PicturesPresent) return;
-    game.form.PicPhoto.visible = true;
-    ShowPicture(game, name);
+    game.state.Shown.Photo = true;
+    Tell(game, ShowPicture(game, name));
 }
 
-void PicPhoto_Click(Game& game, int) { game.form.PicPhoto.visible = false; }
+void PicPhoto_Click(Game& game, int) { game.state.Shown.Photo = false; }
+
+void ShowRegister(const GameState& state, Form& form) {
+    form.LstIvent.list = state.PictureRegister;
+    form.LBlIvent.caption = std::to_string(state.PictureRegister.size()) + "/" + std::to_string(kPictureTotal);
+}
+
+void InstallViewer(Form& form) {
+    form.LstIvent.on.click = LstIvent_Click;
+    form.PicPhoto.on.click = PicPhoto_Click;
+}
 
 }  // namespace qm

@@ -2,30 +2,28 @@
 
 #include <string>
 
-#include "core/game.h"
-#include "core/lifecycle.h"
+#include "game/game.h"
+#include "game/lifecycle.h"
+#include "rules/points.h"
 #include "script/event_start.h"
 
 namespace qm {
 
 bool SpendPoints(Game& game, std::int16_t cost) {
     GameState& s = game.state;
-    Form& form = game.form;
     s.PointsUsed += cost;
-    form.LblPC.caption = std::to_string(s.PointsUsed);
     if (s.PointsUsed < s.PointLimit) return false;
-    for (Control* panel : {&form.GrpColor, &form.GrpCom, &form.GrpKan, &form.PicIvent}) panel->visible = false;
+    s.Shown.Workshop = s.Shown.Commands = s.Shown.Dish = s.Shown.Viewer = false;
     StartEvent(game, "end");
     return true;
 }
 
-int BestLovedFairy(const std::array<std::int16_t, 8>& affection) {
-    int best = 0;
-    for (int fairy = 1; fairy < static_cast<int>(affection.size()); ++fairy)
-        if (affection[fairy] >= affection[best]) best = fairy;
-    return best;
-}
+void ShowPoints(const GameState& state, Form& form) { form.LblPC.caption = std::to_string(state.PointsUsed); }
 
 void ComEnd_Click(Game& game, int) { ResetGame(game); }
+
+void InstallEnding(Form& form) {
+    form.ComEnd.on.click = ComEnd_Click;
+}
 
 }  // namespace qm

@@ -1,10 +1,12 @@
 #include "script/event_start.h"
 
-#include "core/game.h"
+#include "commands/help_mode.h"
+#include "game/game.h"
+#include "game/messages.h"
+#include "rules/script_lines.h"
+#include "script/event_problem.h"
 #include "script/event_runner.h"
-#include "script/missing_event_report.h"
-#include "script/script_lines.h"
-#include "ui/help_mode.h"
+#include "script/speech.h"
 
 namespace qm {
 namespace {
@@ -43,9 +45,9 @@ bool OpenEventFile(Game& game, const std::string& name) {
 }
 
 // Shows why the event did not run and puts it away.
-void AbandonEvent(Game& game, const std::string& why) {
+void AbandonEvent(Game& game, const EventProblem& problem) {
     game.files.Close(game.state.FileNumber);
-    game.Message(why);
+    game.Message(Wording(problem));
     EndEvent(game);
 }
 
@@ -53,22 +55,20 @@ void AbandonEvent(Game& game, const std::string& why) {
 
 void StartEvent(Game& game, std::string name) {
     GameState& s = game.state;
-    Form& form = game.form;
     const NestedStart nested(game);
     if (nested.TooDeep()) {
-        AbandonEvent(game, "イベント「" + name + "」は、イベントの呼び出しが" + std::to_string(kMostNestedStarts) +
-                               "回続いたため、止めました。\r\nイベントの呼び出しが輪になっていないか確かめて下さい。");
+        AbandonEvent(game, {.fault = EventProblem::Fault::ChainTooLong, .name = name, .nestedStarts = kMostNestedStarts});
         return;
     }
     game.files.Close(s.FileNumber);
     if (HelpModeOn(game)) ShowHelpText(game, kEventHelp);
-    form.PicPhoto.visible = false;
-    form.TimSay.enabled = true;
-    form.PicKao.visible = false;
-    SetSpeechBox(game, "", "", true);
+    s.Shown.Photo = false;
+    s.Speech.TextTimer = true;
+    s.Speech.Page.Face = false;
+    SetSpeechBox(game, "", true);
     s.LinesShown = 1;
     if (!OpenEventFile(game, name)) {
-        AbandonEvent(game, MissingEventReport(s, name));
+        AbandonEvent(game, MissingEvent(s, name));
         return;
     }
     s.AwardedEmotion = -1;
@@ -77,11 +77,16 @@ void StartEvent(Game& game, std::string name) {
 
 void Lbl_Click(Game& game, int) {
     StepScript(game);
-    game.form.TimSay.enabled = true;
+    game.state.Speech.TextTimer = true;
 }
 
 void TimSay_Timer(Game& game) {
     if (!TimerWaitsOn(game.state.ScriptLine)) StepScript(game);
+}
+
+void InstallSpeech(Form& form) {
+    form.Lbl.on.click = Lbl_Click;
+    form.TimSay.on.timer = TimSay_Timer;
 }
 
 }  // namespace qm

@@ -6,6 +6,7 @@
 
 namespace qm {
 
+class Form;
 class Game;
 
 // Abandons any running event, opens the named one and runs its first step.
@@ -18,5 +19,8 @@ void Lbl_Click(Game& game, int index);
 // Every 100 ms while the text runs: the next step, unless the look-ahead
 // waits for the player.
 void TimSay_Timer(Game& game);
+
+// Puts this feature's handlers on its controls.
+void InstallSpeech(Form& form);
 
 }  // namespace qm

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "core/game.h"
+#include "game/game.h"
 
 namespace qm {
 namespace {
@@ -34,6 +34,10 @@ void BgmTim_Timer(Game& game) {
         Send(game, "seek MIDI to start");
         Send(game, "play MIDI from 0");
     }
+}
+
+void InstallMusic(Form& form) {
+    form.BgmTim.on.timer = BgmTim_Timer;
 }
 
 }  // namespace qm

@@ -2,25 +2,33 @@
 // The model of one control of the main window. The core changes these
 // fields; a front end only mirrors them into real widgets.
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "core/colour.h"
+
 namespace qm {
 
-enum class Kind { Window, Panel, Buffer, List, Label, Button, CheckBox, Option, ScrollBar, TextBox, Timer, Menu };
+class Game;
 
-// A colour is red + 256 * green + 65536 * blue.
-using Colour = std::int32_t;
-constexpr Colour Rgb(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
-constexpr Colour kBlack = Rgb(0, 0, 0);
-constexpr Colour kWhite = Rgb(255, 255, 255);
+enum class Kind { Window, Panel, Buffer, List, Label, Button, CheckBox, Option, ScrollBar, TextBox, Timer, Menu };
 
 // The logical coordinate system that a container gives its children.
 // Unset (zero width) means children are placed in twips.
 struct Scale {
     double left = 0, top = 0, width = 0, height = 0;
     bool IsSet() const { return width != 0 && height != 0; }
+};
+
+// What a control raises, installed by the feature that owns the control
+// (each feature's Install function). A control without a handler for an
+// event ignores it. The index is the control's own (-1 outside an array).
+struct Handlers {
+    void (*click)(Game&, int index) = nullptr;
+    void (*change)(Game&, int index) = nullptr;  // a scroll bar's new value
+    void (*scroll)(Game&, int index) = nullptr;  // a scroll bar's thumb dragged
+    void (*mouseUp)(Game&, int index, int button) = nullptr;
+    void (*timer)(Game&) = nullptr;
 };
 
 struct Control {
@@ -59,6 +67,8 @@ struct Control {
     std::string picture;
     int pictureWidth = 0, pictureHeight = 0;
     const Control* drawnFrom = nullptr;
+
+    Handlers on;
 
     void ClearList() {
         list.clear();

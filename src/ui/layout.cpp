@@ -1,12 +1,8 @@
 #include "ui/layout.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstdint>
-#include <limits>
 
-#include "core/game.h"
-#include "pictures/picture_display.h"
+#include "ui/form.h"
 
 namespace qm {
 namespace {
@@ -36,28 +32,6 @@ void Look(Control& c, double fontSize, Colour back, Colour fore) {
     c.fontSize = fontSize;
     c.backColor = back;
     c.foreColor = fore;
-}
-
-// 4:3, centred on the screen. A window taller or wider than the screen has
-// room for takes the largest height that fits, so that no part of the game
-// lies off screen. A width past the 16-bit range is not set.
-void ShapeWindow(Game& game) {
-    Control& w = game.form.Frm;
-    const Screen& screen = game.ports.screen;
-    double height = std::min<double>(w.height, screen.AvailableHeightTwips());
-    double r = std::nearbyint(height / 6);  // halves go to the even neighbour
-    if (8 * r > screen.AvailableWidthTwips()) {
-        r = std::floor(screen.AvailableWidthTwips() / 8.0);
-        height = 6 * r;
-    }
-    const double width = 8 * r;
-    if (width > std::numeric_limits<std::int16_t>::max()) {
-        ResizeWindow(game, w.width, height);  // the product overflows: the width and the centring are skipped
-        return;
-    }
-    ResizeWindow(game, width, height);
-    w.left = (screen.WidthTwips() - w.width) / 2;
-    w.top = (screen.HeightTwips() - w.height) / 2;
 }
 
 void PlaceTitleScreen(Form& f, int F) {
@@ -193,23 +167,11 @@ void PlaceEnding(Form& f, int F) {
 
 }  // namespace
 
-void ResizeWindow(Game& game, double width, double height) {
-    Control& w = game.form.Frm;
-    if (w.width == width && w.height == height) return;
-    w.width = width;
-    w.height = height;
-    Form_Resize(game);
-}
-
-void Form_Resize(Game& game) {
-    Form& f = game.form;
-    ShapeWindow(game);
-    if (f.Frm.height < 800) return;
+std::int16_t LayOutControls(Form& f) {
     f.Frm.scale = {-0.3, -0.3, 16.6, 12.6};
-    game.BaseFontSize = static_cast<std::int16_t>(static_cast<int>(f.Frm.height / 1000) + 2);
-    const int F = game.BaseFontSize;
-    f.Frm.backColor = kBlack;
-    f.Frm.foreColor = kWhite;
+    const auto F = static_cast<std::int16_t>(static_cast<int>(f.Frm.height / 1000) + 2);
+    f.Frm.backColor = kWindowColour;
+    f.Frm.foreColor = kWindowTextColour;
     PlaceTitleScreen(f, F);
     PlaceGameArea(f, F);
     PlaceCommandPanel(f, F);
@@ -217,9 +179,7 @@ void Form_Resize(Game& game) {
     PlaceColourWorkshop(f);
     PlaceEmotionPanel(f, F);
     PlaceEnding(f, F);
-    ShowScene(game, "");
-    ShowPicture(game, "");
-    ShowFace(game, "");
+    return F;
 }
 
 }  // namespace qm

@@ -2,14 +2,20 @@
 // The layout pass: the window keeps a 4:3 shape and every control sits on
 // a 16 x 12 grid, so the screen scales with the window.
 
+#include <cstdint>
+
+#include "core/colour.h"
+
 namespace qm {
 
-class Game;
+class Form;
 
-// Gives the window a new size in twips; a change runs the layout pass, as
-// a real window raises its resize event.
-void ResizeWindow(Game& game, double width, double height);
+// The window's own colours, which the layout pass gives it.
+inline constexpr Colour kWindowColour = kBlack;
+inline constexpr Colour kWindowTextColour = kWhite;
 
-void Form_Resize(Game& game);
+// Places, sizes and colours every control for the window's height (at
+// least 800 twips), and returns the base font size it chose.
+std::int16_t LayOutControls(Form& form);
 
 }  // namespace qm

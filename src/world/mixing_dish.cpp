@@ -1,60 +1,52 @@
 #include "world/mixing_dish.h"
 
-#include <string_view>
-
-#include "core/game.h"
+#include "commands/help_mode.h"
+#include "game/game.h"
+#include "game/messages.h"
+#include "rules/names.h"
 #include "script/ending.h"
-#include "ui/help_mode.h"
-#include "world/world_parts.h"
+#include "ui/form.h"
 
 namespace qm {
 namespace {
 
-// Names are drawn from the first 46 letters only: the last, "ー", never
-// comes. Every letter takes three bytes in UTF-8.
-constexpr std::string_view kNameAlphabet =
-    "あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらりるれろわをんー";
-constexpr std::size_t kLetterBytes = 3;
-constexpr int kDrawnLetters = kNameAlphabet.size() / kLetterBytes - 1;
-static_assert(kDrawnLetters == 46);
-
 void PutIntoDish(Game& game) {
-    Form& form = game.form;
+    GameState& s = game.state;
     if (HelpModeOn(game))
         ShowHelpText(game,
                      "「混ぜ皿」に、上の綺のリストから、綺を追加します。\r\n"
                      "追加された綺は、混ぜ皿で混ぜられて、世界の一部になります。");
     if (SpendPoints(game, 5)) return;
-    Control& items = form.LstKan;
-    const std::string item = items.ChosenText();
-    if (item.empty()) {
-        game.Message("綺ノりすとカラ綺ヲえらんで");
+    // The row the player chose; a blank row from a damaged save is no item.
+    Control& list = game.form.LstKan;
+    const int chosen = list.listIndex;
+    if (chosen < 0 || chosen >= static_cast<int>(s.Items.size()) || s.Items[chosen].row.empty()) {
+        game.Message(ChooseAnItemMessage());
         return;
     }
-    form.LstItem.list.push_back(item);
-    items.list.erase(items.list.begin() + items.listIndex);
+    s.Dish.push_back(s.Items[chosen]);
+    s.Items.erase(s.Items.begin() + chosen);
     // As a list box does when its chosen row goes: nothing stays chosen.
-    items.listIndex = -1;
+    list.listIndex = -1;
 }
 
 void CreateWorldPart(Game& game) {
-    Form& form = game.form;
+    GameState& s = game.state;
     if (HelpModeOn(game)) ShowHelpText(game, "「混ぜ皿」にある綺から、世界の一部を作ります。");
     if (SpendPoints(game, 10)) return;
-    if (form.LstItem.list.empty()) {
-        game.Message("まぜる綺ガないヨ");
+    if (s.Dish.empty()) {
+        game.Message(NothingToMixMessage());
         return;
     }
     WorldPart part;
-    for (const std::string& item : form.LstItem.list) {
-        const int emotion = EmotionOfItem(item);
-        if (emotion >= 0 && emotion < kEmotions) ++part.counts[emotion];
-    }
+    for (const EmotionItem& item : s.Dish)
+        if (item.emotion >= 0 && item.emotion < kEmotions) ++part.counts[item.emotion];
     const int length = game.random.Draw(2) + 3;
     part.name = MakeName(game.random, length);
-    part.race = game.state.SelectedRace;
-    AppendWorldPart(form, part);
-    form.LstItem.ClearList();
+    part.race = s.SelectedRace;
+    s.World.push_back(std::move(part));
+    s.Dish.clear();
+    game.form.LstItem.listIndex = -1;
 }
 
 }  // namespace
@@ -67,11 +59,36 @@ void OptKan_Click(Game& game, int index) {
     game.state.SelectedRace = static_cast<std::uint8_t>(index);
 }
 
-std::string MakeName(RandomSource& random, int length) {
-    std::string name;
-    for (int i = 0; i < length; ++i)
-        name += kNameAlphabet.substr(random.Draw(kDrawnLetters) * kLetterBytes, kLetterBytes);
-    return name;
+void ReplaceEmotionLists(Game& game, std::vector<EmotionItem> items, std::vector<EmotionItem> dish,
+                         std::vector<WorldPart> world) {
+    GameState& s = game.state;
+    s.Items = std::move(items);
+    s.Dish = std::move(dish);
+    s.World = std::move(world);
+    Form& form = game.form;
+    form.LstKan.listIndex = -1;
+    form.LstItem.listIndex = -1;
+    for (Control& column : form.LstWorldItem) column.listIndex = -1;
+}
+
+void ShowEmotionLists(const GameState& state, Form& form) {
+    const auto rows = [](const std::vector<EmotionItem>& items) {
+        std::vector<std::string> rows;
+        for (const EmotionItem& item : items) rows.push_back(item.row);
+        return rows;
+    };
+    form.LstKan.list = rows(state.Items);
+    form.LstItem.list = rows(state.Dish);
+    for (Control& column : form.LstWorldItem) column.list.clear();
+    for (const WorldPart& part : state.World) {
+        const WorldColumns columns = ColumnsOf(part);
+        for (std::size_t i = 0; i < columns.size(); ++i) form.LstWorldItem[i].list.push_back(columns[i]);
+    }
+}
+
+void InstallDish(Form& form) {
+    for (Control& button : form.KanComSet) button.on.click = KanComSet_Click;
+    for (Control& option : form.OptKan) option.on.click = OptKan_Click;
 }
 
 }  // namespace qm

@@ -12,7 +12,7 @@
 #include <future>
 #include <thread>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "sound/music.h"
 #include "temp_folder.h"
 #include "unit/fake_game.h"

@@ -19,8 +19,8 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
-#include "core/lifecycle.h"
+#include "game/game.h"
+#include "game/lifecycle.h"
 #include "main_window.h"
 #include "qt_ports.h"
 #include "unit/fake_game.h"

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "core/game.h"
-#include "ui/events.h"
-#include "ui/layout.h"
+#include "game/events.h"
+#include "game/game.h"
+#include "game/window_size.h"
 
 namespace qm::soak {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "core/cp932.h"
 #include "fake_game.h"
-#include "pictures/album_html.h"
+#include "rules/album_html.h"
 #include "temp_folder.h"
 
 namespace qm {
@@ -46,7 +46,7 @@ protected:
         fs::create_directories(folder / "txt");
         Text("arub", "top\r\n<SYASIN>\r\nbottom\r\n");
         Text("012", "-ササン＿笑\r\n>k>0\r\nこんにちは\r\n\r\n-あなた\r\nうん\r\n");
-        game.form.LstIvent.list = {"012", "135"};
+        game.state.PictureRegister = {"012", "135"};
     }
 
     void Text(const std::string& name, const std::string& utf8) {
@@ -78,10 +78,10 @@ protected:
 };
 
 TEST_F(AlbumTest, TheFullAlbumAndTheOnePictureAlbumMatchTheirGoldenPages) {
-    EXPECT_TRUE(WriteAlbum(game, 0));
+    EXPECT_FALSE(WriteAlbum(game, AlbumKind::Full).problem);
     EXPECT_EQ(Golden("album_full.html"), Album("アルバム"));
     game.form.LstIvent.listIndex = 0;
-    EXPECT_TRUE(WriteAlbum(game, 1));
+    EXPECT_FALSE(WriteAlbum(game, AlbumKind::OnePicture).problem);
     EXPECT_EQ(Golden("album_one.html"), Album("アルバム「012」"));
 }
 
@@ -99,7 +99,7 @@ TEST_F(AlbumTest, TheClickDecidesWhichAlbum) {
     EXPECT_TRUE(fs::exists(folder / "アルバム「012」.html"));
     EXPECT_TRUE(fake.dialogs.messages.back().starts_with("アルバムを制作しました。"));
 
-    game.form.LstIvent.list.clear();
+    game.state.PictureRegister.clear();
     ComIvent_MouseUp(game, 0, 1);
     EXPECT_EQ("写真が無いと、アルバムは制作できません", fake.dialogs.messages.back());
 }
@@ -109,7 +109,7 @@ TEST_F(AlbumTest, TheClickDecidesWhichAlbum) {
 TEST_F(AlbumTest, EventTextIsCopiedAsTextNotMarkup) {
     Text("012", "-<i>名前</i>\r\n<script>alert(1)</script> & <b>\r\n");
     game.form.LstIvent.listIndex = 0;
-    EXPECT_TRUE(WriteAlbum(game, 1));
+    EXPECT_FALSE(WriteAlbum(game, AlbumKind::OnePicture).problem);
     const std::string page = Album("アルバム「012」");
     EXPECT_NE(std::string::npos, page.find("<BR><B>&lt;i&gt;名前&lt;/i&gt;</b><BR>")) << page;
     EXPECT_NE(std::string::npos, page.find("&lt;script&gt;alert(1)&lt;/script&gt; &amp; &lt;b&gt;<BR>")) << page;
@@ -119,10 +119,10 @@ TEST_F(AlbumTest, EventTextIsCopiedAsTextNotMarkup) {
 // A name that could reach outside the game's folders is left out of the
 // full album, which shows the rest, and is named once.
 TEST_F(AlbumTest, AnUnsafeNameIsLeftOutOfTheFullAlbum) {
-    game.form.LstIvent.list = {"012", "../../etc/x", "a\\b", "135"};
-    EXPECT_TRUE(WriteAlbum(game, 0));
-    ASSERT_EQ(1u, fake.dialogs.messages.size());
-    EXPECT_NE(std::string::npos, fake.dialogs.messages[0].find("「../../etc/x」「a\\b」")) << fake.dialogs.messages[0];
+    game.state.PictureRegister = {"012", "../../etc/x", "a\\b", "135"};
+    const AlbumOutcome outcome = WriteAlbum(game, AlbumKind::Full);
+    EXPECT_FALSE(outcome.problem);
+    EXPECT_EQ((std::vector<std::string>{"../../etc/x", "a\\b"}), outcome.leftOut);
     const std::string page = Album("アルバム");
     EXPECT_NE(std::string::npos, page.find("$IMG/012.png"));
     EXPECT_NE(std::string::npos, page.find("$IMG/135.png"));
@@ -131,18 +131,20 @@ TEST_F(AlbumTest, AnUnsafeNameIsLeftOutOfTheFullAlbum) {
 }
 
 TEST_F(AlbumTest, WhatCannotBeReadOrNamedSafelyWritesNothing) {
-    game.form.LstIvent.list = {"012", "../../etc/x"};
+    using Fault = AlbumProblem::Fault;
+    const auto problemOf = [this](AlbumKind kind) {
+        const auto problem = WriteAlbum(game, kind).problem;
+        return problem ? std::pair(problem->fault, problem->subject) : std::pair(Fault::Unwritable, std::string());
+    };
+    game.state.PictureRegister = {"012", "../../etc/x"};
     game.form.LstIvent.listIndex = 1;
-    EXPECT_FALSE(WriteAlbum(game, 1));
-    EXPECT_NE(std::string::npos, fake.dialogs.messages.back().find("../../etc/x"));
+    EXPECT_EQ(std::pair(Fault::UnsafeName, std::string("../../etc/x")), problemOf(AlbumKind::OnePicture));
 
-    game.form.LstIvent.list = {"135"};
+    game.state.PictureRegister = {"135"};
     game.form.LstIvent.listIndex = 0;
-    EXPECT_FALSE(WriteAlbum(game, 1));  // no event text for 135
-    EXPECT_NE(std::string::npos, fake.dialogs.messages.back().find("135.txt"));
+    EXPECT_EQ(std::pair(Fault::NoEventText, (folder / "txt" / "135.txt").string()), problemOf(AlbumKind::OnePicture));
     fs::remove(folder / "txt" / "arub.txt");
-    EXPECT_FALSE(WriteAlbum(game, 0));
-    EXPECT_NE(std::string::npos, fake.dialogs.messages.back().find("arub.txt"));
+    EXPECT_EQ(std::pair(Fault::NoTemplate, (folder / "txt" / "arub.txt").string()), problemOf(AlbumKind::Full));
     EXPECT_EQ(0, std::distance(fs::directory_iterator(folder), fs::directory_iterator()) - 1);  // only txt/
 }
 

@@ -20,16 +20,16 @@
 #include <optional>
 
 #include "core/cp932.h"
-#include "core/lifecycle.h"
-#include "core/save_slot.h"
 #include "core/text_files.h"
 #include "failing_disk.h"
 #include "fake_game.h"
 #include "fake_ports.h"
+#include "game/events.h"
+#include "game/lifecycle.h"
+#include "game/save_slot.h"
 #include "pictures/album.h"
 #include "script/event_start.h"
 #include "temp_folder.h"
-#include "ui/events.h"
 
 namespace qm {
 namespace {

@@ -1,14 +1,50 @@
 // How the game's controls raise their handlers, as a real toolkit would.
 
-#include "ui/events.h"
+#include "game/events.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
+#include <string>
 
 #include "colour/colour_workshop.h"
 #include "fake_game.h"
 
 namespace qm {
 namespace {
+
+// Which events each control answers, as its feature installed them: a
+// control that loses its handler, or gains one it never had, fails here.
+TEST(Events, EveryControlThatAnswersThePlayerHasItsHandlers) {
+    testing::FakeGame fake;
+    std::map<std::string, std::string> answered;
+    for (const Control* c : fake.game.form.All()) {
+        std::string events;
+        if (c->on.click) events += " click";
+        if (c->on.change) events += " change";
+        if (c->on.scroll) events += " scroll";
+        if (c->on.mouseUp) events += " mouseUp";
+        if (c->on.timer) events += " timer";
+        if (!events.empty()) answered[c->Key()] = events.substr(1);
+    }
+    std::map<std::string, std::string> expected = {
+        {"BgmTim", "timer"}, {"ColorPic", "click"},  {"ComEnd", "click"}, {"ComHelp", "click"},
+        {"ComIvent", "mouseUp"}, {"ComLoad", "click"}, {"ComStt", "click"}, {"Lbl", "click"},
+        {"LblPC", "click"},  {"LstIvent", "click"},  {"OptHelp", "click"}, {"PicPhoto", "click"},
+        {"TimSay", "timer"}, {"menu_0", "click"},    {"menu_help", "click"}, {"menu_ver", "click"},
+    };
+    const auto row = [&expected](const std::string& name, int count, const std::string& events) {
+        for (int i = 0; i < count; ++i) expected[name + "(" + std::to_string(i) + ")"] = events;
+    };
+    row("ColorChk", 3, "click");
+    row("ColorCom", 3, "click");
+    row("ColorScl", 3, "change scroll");
+    row("Com", 6, "click");
+    row("KanComSet", 2, "click");
+    row("OptKan", 3, "click");
+    row("menu_salo", 2, "click");
+    EXPECT_EQ(expected, answered);
+}
 
 TEST(Events, ClickingACheckBoxFlipsItsValue) {
     testing::FakeGame fake;
@@ -36,7 +72,7 @@ TEST(Events, AScrollBarRaisesItsChangeOnlyWhenTheValueChanges) {
     SetValue(fake.game, f.ColorScl[2], 3);
     EXPECT_EQ(Rgb(200, 1, 3), f.ColorPic.backColor);
     // The same value again raises nothing: the preview keeps what it shows.
-    f.ColorPic.backColor = kBlack;
+    fake.game.state.Colours.Preview = kBlack;
     SetValue(fake.game, f.ColorScl[0], 200);
     EXPECT_EQ(kBlack, f.ColorPic.backColor);
     // A drag changes it as it goes.
@@ -65,15 +101,17 @@ TEST(Events, ADisabledTimerDoesNotTick) {
 TEST(ColourSlots, TheSelectionPassesOverFixedSlots) {
     testing::FakeGame fake;
     Form& f = fake.game.form;
-    f.ColorChk[0].value = 1;
-    f.ColorChk[2].value = 1;
+    Click(fake.game, f.ColorChk[0]);
+    Click(fake.game, f.ColorChk[2]);
     SelectSlot(fake.game, 3);
+    fake.game.Project();
     EXPECT_EQ(2, fake.game.state.SelectedSlot);
     EXPECT_EQ(1, f.ColorPicSet[1].borderStyle);
     EXPECT_EQ(0, f.ColorPicSet[0].borderStyle + f.ColorPicSet[2].borderStyle);
     // With every slot fixed nothing is marked and the selection stays.
-    f.ColorChk[1].value = 1;
+    Click(fake.game, f.ColorChk[1]);
     SelectSlot(fake.game, 1);
+    fake.game.Project();
     EXPECT_EQ(2, fake.game.state.SelectedSlot);
     EXPECT_EQ(0, f.ColorPicSet[1].borderStyle);
 }
@@ -83,10 +121,11 @@ TEST(ColourSlots, ClearingKeepsFixedSlotsButResetsEveryBar) {
     Game& g = fake.game;
     Form& f = g.form;
     g.state.SlotColour = {{{10, 20, 30}, {40, 50, 60}, {70, 80, 90}}};
-    f.ColorPicSet[1].backColor = Rgb(40, 50, 60);
-    f.ColorChk[1].value = 1;
+    g.state.Colours.SlotShown[1] = Rgb(40, 50, 60);
+    Click(g, f.ColorChk[1]);
     for (Control& bar : f.ColorScl) SetValue(g, bar, 99);
     ClearColours(g);
+    g.Project();
     EXPECT_EQ((std::array<std::int16_t, 3>{0, 0, 0}), g.state.SlotColour[0]);
     EXPECT_EQ((std::array<std::int16_t, 3>{40, 50, 60}), g.state.SlotColour[1]);
     EXPECT_EQ(Rgb(40, 50, 60), f.ColorPicSet[1].backColor);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
+#include "game/game.h"
 
 namespace qm::testing {
 

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/game.h"
 #include "fake_game.h"
+#include "game/game.h"
 
 namespace qm {
 namespace {

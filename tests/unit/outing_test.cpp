@@ -4,6 +4,7 @@
 
 #include "colour/fairy_encounter.h"
 #include "fake_game.h"
+#include "rules/fairy_regions.h"
 
 namespace qm {
 namespace {

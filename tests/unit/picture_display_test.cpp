@@ -7,10 +7,10 @@
 #include <iterator>
 
 #include "fake_game.h"
+#include "game/window_size.h"
 #include "pictures/picture_viewer.h"
 #include "temp_folder.h"
 #include "ui/geometry.h"
-#include "ui/layout.h"
 
 namespace qm {
 namespace {
@@ -55,7 +55,7 @@ TEST_F(PictureDisplayTest, AMemoryPictureShrinksToFitAndNeverGrows) {
     for (const Case c :
          {Case{640, 480, 480, 360}, Case{320, 240, 320, 240}, Case{800, 300, 480, 180}, Case{300, 720, 150, 360}}) {
         Picture("/g/img/p.png", c.width, c.height);
-        ASSERT_TRUE(ShowPicture(game, "p"));
+        ASSERT_FALSE(ShowPicture(game, "p"));
         const TwipsRect shown = PhotoPixels();
         EXPECT_NEAR(c.shownWidth, shown.width, 1e-6) << c.width << "x" << c.height;
         EXPECT_NEAR(c.shownHeight, shown.height, 1e-6) << c.width << "x" << c.height;
@@ -70,9 +70,9 @@ TEST_F(PictureDisplayTest, AResizeRedrawsEveryPictureWithoutReadingFiles) {
     Picture("/g/img/game.png", 64, 48);
     Picture("/g/img/p.png", 640, 480);
     Picture("/g/face/a＿1.png", 10, 10);
-    ASSERT_TRUE(ShowScene(game, "game"));
-    ASSERT_TRUE(ShowPicture(game, "p"));
-    ASSERT_TRUE(ShowFace(game, "a＿1"));
+    ASSERT_FALSE(ShowScene(game, "game"));
+    ASSERT_FALSE(ShowPicture(game, "p"));
+    ASSERT_FALSE(ShowFace(game, "a＿1"));
     const int loads = fake.pictures.loads;
     game.form.Frm.height /= 2;
     Form_Resize(game);
@@ -84,28 +84,31 @@ TEST_F(PictureDisplayTest, AResizeRedrawsEveryPictureWithoutReadingFiles) {
 }
 
 TEST_F(PictureDisplayTest, WithoutAPictureNothingIsDrawnAndNothingIsSaid) {
-    EXPECT_TRUE(ShowScene(game, ""));
+    EXPECT_FALSE(ShowScene(game, ""));
     EXPECT_EQ("", game.form.Pic.picture);
     EXPECT_TRUE(fake.dialogs.messages.empty());
 }
 
 TEST_F(PictureDisplayTest, AMissingFileIsNamedAndTheOldPictureStays) {
     Picture("/g/img/game.png", 64, 48);
-    ASSERT_TRUE(ShowScene(game, "game"));
-    EXPECT_FALSE(ShowScene(game, "gone"));
-    EXPECT_EQ(std::vector<std::string>{"絵を読み込めませんでした。\r\n/g/img/gone.png"}, fake.dialogs.messages);
+    ASSERT_FALSE(ShowScene(game, "game"));
+    const auto problem = ShowScene(game, "gone");
+    ASSERT_TRUE(problem);
+    EXPECT_EQ("/g/img/gone.png", problem->path);
     EXPECT_EQ("", game.form.Pic.picture);  // cleared before the load failed
     EXPECT_EQ("game", game.form.E.picture);
-    EXPECT_TRUE(ShowScene(game, ""));
+    EXPECT_FALSE(ShowScene(game, ""));
     EXPECT_EQ("game", game.form.Pic.picture);
 }
 
 TEST_F(PictureDisplayTest, MissingFoldersHideFacesAndMemoryPictures) {
     game.state.PicturesPresent = game.state.FacesPresent = false;
-    game.form.PicKao.visible = game.form.PicPhoto.visible = true;
-    EXPECT_TRUE(ShowFace(game, "a＿1"));
-    EXPECT_TRUE(ShowPicture(game, "p"));
-    EXPECT_TRUE(ShowScene(game, "game"));
+    game.form.PicKao.visible = true;
+    game.state.Shown.Photo = true;
+    EXPECT_FALSE(ShowFace(game, "a＿1"));
+    EXPECT_FALSE(ShowPicture(game, "p"));
+    EXPECT_FALSE(ShowScene(game, "game"));
+    game.Project();
     EXPECT_FALSE(game.form.PicKao.visible);
     EXPECT_FALSE(game.form.PicPhoto.visible);
     EXPECT_EQ(0, fake.pictures.loads);
@@ -117,6 +120,7 @@ TEST_F(PictureDisplayTest, TheRegisterTakesANameOnceAndOnlyIfItsPictureLoads) {
     Picture("/g/img/012.png", 64, 48);
     LBlIvent_See(game, "012");
     LBlIvent_See(game, "012");
+    game.Project();
     EXPECT_EQ(std::vector<std::string>{"012"}, game.form.LstIvent.list);
     EXPECT_EQ("1/64", game.form.LBlIvent.caption);
     EXPECT_TRUE(game.form.PicPhoto.visible);
@@ -125,6 +129,7 @@ TEST_F(PictureDisplayTest, TheRegisterTakesANameOnceAndOnlyIfItsPictureLoads) {
     // Without the picture folder a name is still registered.
     game.state.PicturesPresent = false;
     LBlIvent_See(game, "135");
+    game.Project();
     EXPECT_EQ((std::vector<std::string>{"012", "135"}), game.form.LstIvent.list);
     EXPECT_EQ("2/64", game.form.LBlIvent.caption);
     EXPECT_FALSE(game.form.PicPhoto.visible);

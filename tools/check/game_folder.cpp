@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "pictures/png_header.h"
+#include "core/png_header.h"
 #include "text_bytes.h"
 
 namespace qm::check {

@@ -1,6 +1,6 @@
 #include "report.h"
 
-#include "script/script_lines.h"
+#include "rules/script_lines.h"
 
 namespace qm::check {
 namespace {

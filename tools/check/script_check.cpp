@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "script/script_lines.h"
+#include "rules/script_lines.h"
 
 namespace qm::check {
 namespace {

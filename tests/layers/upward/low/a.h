@@ -1,0 +1,3 @@
+#pragma once
+// Includes the layer above it: the check must name this line.
+#include "high/b.h"
