@@ -1,11 +1,11 @@
 #include "control_widgets.h"
 
 #include <QPlainTextEdit>
-#include <QScrollBar>
 
 #include "caption_button.h"
 #include "choice_list.h"
 #include "click_label.h"
+#include "focus_scroll_bar.h"
 #include "panel_widget.h"
 
 namespace qm::qt {
@@ -24,7 +24,7 @@ QWidget* MakeOfKind(Kind kind, QWidget* parent) {
             // The game draws its toggles in the push-button style.
             return new CaptionButton(parent, true);
         case Kind::ScrollBar:
-            return new QScrollBar(Qt::Horizontal, parent);
+            return new FocusScrollBar(parent);
         case Kind::List:
             return new ChoiceList(parent);
         case Kind::TextBox: {

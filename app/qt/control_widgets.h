@@ -8,7 +8,7 @@
 namespace qm::qt {
 
 // Panel: PanelWidget. Label: ClickLabel. Button: CaptionButton. CheckBox
-// and Option: a checkable CaptionButton. ScrollBar: a horizontal QScrollBar.
+// and Option: a checkable CaptionButton. ScrollBar: a FocusScrollBar.
 // List: ChoiceList. TextBox: a read-only QPlainTextEdit. Other kinds have
 // no widget of their own: nullptr.
 QWidget* MakeWidget(const Control& control, QWidget* parent);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "comforts.h"
 #include "command_music_device.h"
 #include "core/game.h"
 #include "core/lifecycle.h"
@@ -59,9 +60,11 @@ int main(int argc, char** argv) {
     qm::qt::CloseOnTerminationSignals(window);
     window.Call(qm::Form_Load);
     if (game.exitCode) return *game.exitCode;
+    qm::qt::Comforts comforts(window, game, dialogs, qm::qt::SettingsStore(qm::qt::SettingsStore::DefaultFile()),
+                              [&audio](int percent) { audio.SetVolume(percent); });
     qm::qt::ReportFirstPaintIfAsked(*window.findChild<QWidget*>("PicStt"));
     qm::qt::MeasureTextPacingIfAsked(window);
-    window.show();
+    comforts.ShowWindow();
     const int exitCode = QApplication::exec();
     // The game's unload has written all it keeps and closed its music. What
     // is left is memory and the sound device, which the system takes back

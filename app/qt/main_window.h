@@ -10,6 +10,7 @@
 
 #include "mirror.h"
 
+class QMenu;
 class QShortcut;
 
 namespace qm {
@@ -41,6 +42,24 @@ public:
     // Binds the message boxes and the pop-up menu of the game to this window.
     void Attach(QtDialogs& dialogs);
 
+    // What the window shows over the model (see WindowLook); a new look is
+    // shown at once.
+    const WindowLook& Look() const { return look_; }
+    void SetLook(const WindowLook& look);
+
+    // The game's area: the whole inside of the window, or in full screen
+    // the model's 4:3 window, centred, with black bars beside it.
+    QWidget& Stage() const { return *stage_; }
+    // Where the model's window lies on the screen: the window itself, or in
+    // full screen the game's area in it.
+    QRect FrameOnScreen() const;
+
+signals:
+    // The model has been copied onto the widgets.
+    void modelShown();
+    // The pop-up menu is made and about to open; items may be added to it.
+    void popupOpening(QMenu* popup);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -56,8 +75,11 @@ private:
     void WatchMouse(Control& control, QWidget& widget);
     void ClickOn(Control& control);
     void CopyModel();
+    void PlaceStage();
 
     Game& game_;
+    WindowLook look_;
+    QWidget* stage_;
     Mirror mirror_;
     bool inCall_ = false;
     bool mirroring_ = false;
