@@ -22,10 +22,16 @@ int ReadNumber(const QSettings& file, const char* key, SettingRange range, int p
     return ok && range.Holds(value) ? value : plain;
 }
 
+bool Parses(const QString& file) {
+    QSettings settings(file, QSettings::IniFormat);
+    settings.allKeys();  // QSettings reads the file when first asked
+    return settings.status() != QSettings::FormatError;
+}
+
 }  // namespace
 
 QString SettingsStore::DefaultFile() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/settings.ini";
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/quillmere/settings.ini";
 }
 
 PlayerSettings SettingsStore::Read() const {
@@ -50,9 +56,9 @@ bool SettingsStore::Write(const PlayerSettings& s) const {
     const QFileInfo info(file_);
     if (info.exists() && !info.isFile()) return false;
     if (!QDir().mkpath(info.absolutePath())) return false;
-    // A file QSettings cannot parse is never written over: the player's
-    // new settings take its place.
-    if (QSettings(file_, QSettings::IniFormat).status() == QSettings::FormatError) QFile::remove(file_);
+    // QSettings never writes over a file it cannot parse: the player's new
+    // settings take its place.
+    if (!Parses(file_)) QFile::remove(file_);
     QSettings file(file_, QSettings::IniFormat);
     file.setValue("window/fullScreen", s.fullScreen);
     file.setValue("music/volume", s.volume);

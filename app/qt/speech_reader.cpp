@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QTextToSpeech>
+#include <optional>
 
 #include "core/game.h"
 #include "main_window.h"
@@ -23,10 +24,10 @@ QString Spoken(const std::string& name, const std::string& caption) {
     return name.empty() ? text : TextOf(name) + "。\n" + text;
 }
 
-bool SpeaksJapanese(const QTextToSpeech& speech) {
+std::optional<QLocale> JapaneseLocale(const QTextToSpeech& speech) {
     for (const QLocale& locale : speech.availableLocales())
-        if (locale.language() == QLocale::Japanese) return true;
-    return false;
+        if (locale.language() == QLocale::Japanese) return locale;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -59,24 +60,27 @@ void SpeechReader::SetOn(bool on) {
     on_ = on;
     queue_.clear();
     if (speech_) speech_->stop();
-    if (!on) {
+    pages_ = {};
+    if (on)
+        connect(&window_, &MainWindow::modelShown, this, &SpeechReader::Follow);
+    else
         disconnect(&window_, &MainWindow::modelShown, this, nullptr);
-        return;
-    }
+}
+
+// Made with the first page to read, not at start-up: it starts the speech
+// service. Without a Japanese voice nothing is read; the settings say why.
+bool SpeechReader::Voiced() {
     if (!speech_) {
         speech_ = std::make_unique<QTextToSpeech>();
-        // Without a Japanese voice nothing is read: the settings say why.
-        for (const QLocale& locale : speech_->availableLocales())
-            if (locale.language() == QLocale::Japanese) {
-                speech_->setLocale(locale);
-                japanese_ = true;
-            }
+        if (const std::optional<QLocale> japanese = JapaneseLocale(*speech_)) {
+            speech_->setLocale(*japanese);
+            japanese_ = true;
+        }
         connect(speech_.get(), &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
             if (state == QTextToSpeech::Ready) ReadNext();
         });
     }
-    pages_ = {};
-    if (japanese_) connect(&window_, &MainWindow::modelShown, this, &SpeechReader::Follow);
+    return japanese_;
 }
 
 QString SpeechReader::MissingVoice() {
@@ -86,7 +90,7 @@ QString SpeechReader::MissingVoice() {
     const QTextToSpeech speech;
     if (speech.state() == QTextToSpeech::Error)
         return "音声合成の仕組み（speech-dispatcher）を使えないため、読み上げられません。";
-    if (!SpeaksJapanese(speech))
+    if (!JapaneseLocale(speech))
         return "日本語の音声が入っていないため、読み上げられません。"
                "speech-dispatcher に日本語を読める音声を入れて下さい。";
     return {};
@@ -96,6 +100,7 @@ void SpeechReader::Follow() {
     const Form& f = game_.form;
     const bool visible = ShownInModel(f.Lbl) && !ShownInModel(f.PicStt);
     PagesToRead::Due due = pages_.Follow(f.LblName.caption, f.Lbl.caption, visible, SpeechWaits(game_));
+    if ((!due.stop && due.texts.empty()) || !Voiced()) return;
     if (due.stop) {
         queue_.clear();
         speech_->stop();

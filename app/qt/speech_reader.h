@@ -50,6 +50,7 @@ public:
 
 private:
     void Follow();
+    bool Voiced();
     void ReadNext();
 
     MainWindow& window_;
@@ -57,7 +58,7 @@ private:
     bool on_ = false, japanese_ = false;
     PagesToRead pages_;
     std::deque<QString> queue_;
-    std::unique_ptr<QTextToSpeech> speech_;  // made when first needed: it starts the speech service
+    std::unique_ptr<QTextToSpeech> speech_;
 };
 
 }  // namespace qm::qt
