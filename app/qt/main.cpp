@@ -10,6 +10,7 @@
 #include "core/game.h"
 #include "core/lifecycle.h"
 #include "first_paint_probe.h"
+#include "history_open_probe.h"
 #include "main_window.h"
 #include "music_plugin_loader.h"
 #include "qt_ports.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
                               [&audio](int percent) { audio.SetVolume(percent); });
     qm::qt::ReportFirstPaintIfAsked(*window.findChild<QWidget*>("PicStt"));
     qm::qt::MeasureTextPacingIfAsked(window);
+    qm::qt::MeasureHistoryOpeningIfAsked(window, game);
     comforts.ShowWindow();
     const int exitCode = QApplication::exec();
     // The game's unload has written all it keeps and closed its music. What
