@@ -140,7 +140,9 @@ TEST(ScreenReaders, EveryControlHasANameAndItsToolTipAsDescription) {
                            !(c->name == "LstWorldItem" && c->index > 0);
         const bool captioned = c->kind == Kind::Button || c->kind == Kind::CheckBox || c->kind == Kind::Option ||
                                (c->kind == Kind::Label && c->name != "LblPC" && c->name != "LblName");
-        if (drawn && !captioned) EXPECT_FALSE(AccessibleName(*c).isEmpty()) << c->Key();
+        if (drawn && !captioned) {
+            EXPECT_FALSE(AccessibleName(*c).isEmpty()) << c->Key();
+        }
     }
 }
 
