@@ -9,7 +9,9 @@
 
 #include "core/game.h"
 #include "core/text_files.h"
+#include "json.h"
 #include "properties.h"
+#include "script/speech.h"
 
 namespace qm::headless {
 namespace {
@@ -117,7 +119,8 @@ void ScriptDriver::Execute(const Words& w) {
 
 void ScriptDriver::LoadCommand(const Words&) {
     if (game_) throw ScriptError("the program is already running");
-    game_ = std::make_unique<Game>(Ports{DialogsPort(), PicturesPort(), audio_, screen_, clock_, StoragePort()}, gameDir_);
+    game_ =
+        std::make_unique<Game>(Ports{DialogsPort(), PicturesPort(), audio_, screen_, clock_, StoragePort()}, gameDir_);
     Start();
 }
 
@@ -190,6 +193,8 @@ void ScriptDriver::Show(const std::string& what) {
     std::optional<std::string> value;
     if (name == "GameState") {
         value = StateField(game.state, property);
+    } else if (name == "History") {
+        if (property == "List") value = JsonArray(HistoryRows(game));
     } else if (!(value = OwnProperty(name, property))) {
         const Control& control = Find(name);
         value = ControlProperty(control, property);

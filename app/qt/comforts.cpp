@@ -11,7 +11,7 @@
 #include "qt_ports.h"
 #include "reading_pace.h"
 #include "settings_dialog.h"
-#include "speech_model_stand_in.h"
+#include "script/speech.h"
 #include "speech_reader.h"
 #include "ui/events.h"
 #include "window_input.h"
@@ -33,10 +33,6 @@ Comforts::Comforts(MainWindow& window, Game& game, QtDialogs& dialogs, SettingsS
     // They go with these comforts, the first of the window's children to
     // go: nothing they do may outlive them.
     for (QObject* part : std::initializer_list<QObject*>{numbers_, pace_, reader_}) part->setParent(this);
-    // STAND-IN, to go with speech_model_stand_in.h.
-    connect(&window, &MainWindow::modelShown, this, [this] { FollowSpeech(game_); });
-    FollowSpeech(game_);
-
     connect(&dialogs, &QtDialogs::messageOpening, this, [this] { pace_->SetSkipping(false); });
     connect(history_, &HistoryView::closed, this, [this] {
         HoldEvent();

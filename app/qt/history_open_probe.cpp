@@ -11,7 +11,7 @@
 
 #include "click_label.h"
 #include "core/game.h"
-#include "speech_model_stand_in.h"
+#include "script/speech.h"
 
 namespace qm::qt {
 namespace {

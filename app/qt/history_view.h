@@ -11,7 +11,7 @@
 #include <QWidget>
 #include <deque>
 
-#include "speech_model_stand_in.h"
+#include "core/speech_state.h"
 
 class QListView;
 

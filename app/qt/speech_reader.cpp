@@ -7,7 +7,7 @@
 #include "core/game.h"
 #include "main_window.h"
 #include "model_look.h"
-#include "speech_model_stand_in.h"
+#include "script/speech.h"
 
 namespace qm::qt {
 namespace {

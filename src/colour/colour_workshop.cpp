@@ -5,22 +5,22 @@
 #include "script/ending.h"
 #include "ui/events.h"
 #include "ui/help_mode.h"
+#include "ui/layout.h"
 
 namespace qm {
 namespace {
 
-bool IsFixed(const Form& form, int slot) { return form.ColorChk[slot].value == 1; }
+bool IsFixed(const GameState& s, int slot) { return s.Colours.Fixed[slot]; }
 
 void Register(Game& game) {
-    Form& form = game.form;
     GameState& s = game.state;
     const int slot = s.SelectedSlot - 1;
-    if (slot >= 0 && slot < 3 && !IsFixed(form, slot)) {
+    if (slot >= 0 && slot < 3 && !IsFixed(s, slot)) {
         for (int channel = 0; channel < 3; ++channel)
-            s.SlotColour[slot][channel] = static_cast<std::int16_t>(form.ColorScl[channel].value);
+            s.SlotColour[slot][channel] = static_cast<std::int16_t>(s.Colours.Mix[channel]);
         // The slot shows the preview, which after a clear is the window
         // colour though the bars stand at 1.
-        form.ColorPicSet[slot].backColor = form.ColorPic.backColor;
+        s.Colours.SlotShown[slot] = s.Colours.Preview;
     }
     SelectSlot(game, s.SelectedSlot % 3 + 1);
 }
@@ -52,45 +52,58 @@ void ColorPic_Click(Game& game, int) {
     if (HelpModeOn(game)) ShowHelpText(game, "現在製作中の理性綺です");
 }
 
-void ColorChk_Click(Game& game, int) {
+// The check mark has flipped already.
+void ColorChk_Click(Game& game, int index) {
+    game.state.Colours.Fixed[index] = game.form.ColorChk[index].value == 1;
     if (HelpModeOn(game))
         ShowHelpText(game, "下の理性綺（色）を固定します。\r\n固定された色は、何があっても変わることはありません");
 }
 
 void ColorCom_Click(Game& game, int index) {
     const Button& button = kButtons[index];
-    game.form.TimSay.enabled = false;
+    game.state.Speech.TextTimer = false;
     if (HelpModeOn(game)) ShowHelpText(game, button.help);
     if (SpendPoints(game, button.cost)) return;
     button.action(game);
 }
 
+// The bars are the player's: the mix is what they show.
 void ColorScl_Change(Game& game, int) {
-    auto& bars = game.form.ColorScl;
-    game.form.ColorPic.backColor = Rgb(bars[0].value, bars[1].value, bars[2].value);
+    Workshop& w = game.state.Colours;
+    for (int channel = 0; channel < 3; ++channel) w.Mix[channel] = game.form.ColorScl[channel].value;
+    w.Preview = Rgb(w.Mix[0], w.Mix[1], w.Mix[2]);
 }
 
 void ClearColours(Game& game) {
-    Form& form = game.form;
+    GameState& s = game.state;
     for (int slot = 0; slot < 3; ++slot) {
-        if (!IsFixed(form, slot)) {
-            game.state.SlotColour[slot] = {0, 0, 0};
-            form.ColorPicSet[slot].backColor = form.Frm.backColor;
+        if (!IsFixed(s, slot)) {
+            s.SlotColour[slot] = {0, 0, 0};
+            s.Colours.SlotShown[slot] = kWindowColour;
         }
-        SetValue(game, form.ColorScl[slot], 1);
+        SetValue(game, game.form.ColorScl[slot], 1);
     }
-    form.ColorPic.backColor = form.Frm.backColor;
+    s.Colours.Preview = kWindowColour;
     SelectSlot(game, 1);
 }
 
 void SelectSlot(Game& game, int n) {
-    Form& form = game.form;
-    for (Control& slot : form.ColorPicSet) slot.borderStyle = 0;
-    if (IsFixed(form, 0) && IsFixed(form, 1) && IsFixed(form, 2)) return;
+    GameState& s = game.state;
+    s.Colours.MarkedSlot = -1;
+    if (IsFixed(s, 0) && IsFixed(s, 1) && IsFixed(s, 2)) return;
     // At least one slot is free, so this walk ends.
-    while (IsFixed(form, n - 1)) n = n % 3 + 1;
-    game.state.SelectedSlot = static_cast<std::uint8_t>(n);
-    form.ColorPicSet[n - 1].borderStyle = 1;
+    while (IsFixed(s, n - 1)) n = n % 3 + 1;
+    s.SelectedSlot = static_cast<std::uint8_t>(n);
+    s.Colours.MarkedSlot = n - 1;
+}
+
+void ShowWorkshop(const GameState& state, Form& form) {
+    const Workshop& w = state.Colours;
+    form.ColorPic.backColor = w.Preview;
+    for (int slot = 0; slot < 3; ++slot) {
+        form.ColorPicSet[slot].backColor = w.SlotShown[slot];
+        form.ColorPicSet[slot].borderStyle = w.MarkedSlot == slot ? 1 : 0;
+    }
 }
 
 }  // namespace qm

@@ -4,7 +4,9 @@
 
 namespace qm {
 
+class Form;
 class Game;
+struct GameState;
 
 void ColorScl_Change(Game& game, int index);
 // A drag explains the bars even outside help mode; the label only shows in
@@ -23,5 +25,8 @@ void ClearColours(Game& game);
 
 // Marks slot n (1..3), passing over fixed slots.
 void SelectSlot(Game& game, int n);
+
+// The preview and the three slots, the selected one framed.
+void ShowWorkshop(const GameState& state, Form& form);
 
 }  // namespace qm

@@ -2,6 +2,11 @@
 // One running program: the game state, the window's controls, the open
 // files, the random generator and the ports to the outside. Every handler
 // takes the Game it acts on.
+//
+// The controls show the state: a handler changes the state, and Project
+// draws the controls from it when the handler is done (every way in from a
+// front end ends with it) and before each message box, so the window never
+// shows anything the state does not hold.
 
 #include <cstdint>
 #include <optional>
@@ -43,7 +48,14 @@ public:
     // Set when the program ends itself; the front end then quits with it.
     std::optional<int> exitCode;
 
-    void Message(const std::string& text) { ports.dialogs.MessageBox(text); }
+    // Writes every control that shows the game's data from the state.
+    void Project();
+
+    // A message box, over the game as it stands.
+    void Message(const std::string& text) {
+        Project();
+        ports.dialogs.MessageBox(text);
+    }
 };
 
 }  // namespace qm

@@ -1,13 +1,48 @@
 #pragma once
 // Everything the game knows between two events, under the names the whole
-// team uses for it. The lists that hold items, the dish, the world parts and
-// the picture register live in their list controls, not here.
+// team uses for it. The window's controls show it (Game::Project) and are
+// never its store: a handler reads the player's input from a control (a
+// scroll bar's value, the row chosen in a list) and nothing else.
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "core/colour.h"
+#include "core/speech_state.h"
+#include "world/world_parts.h"
 
 namespace qm {
+
+// The colour workshop: the colour being mixed and the three slots.
+struct Workshop {
+    std::array<int, 3> Mix{1, 1, 1};  // the red, green and blue bars as they stand
+    // What the preview shows: the mix, or the window's colour after a clear
+    // though the bars stand at 1.
+    Colour Preview = kBlack;
+    std::array<Colour, 3> SlotShown{};  // what each slot shows: its colour as registered
+    std::array<bool, 3> Fixed{};        // the slots whose check box is set
+    int MarkedSlot = -1;                // the slot framed as selected, 0..2; -1 for none
+};
+
+// Help mode: on exactly while the help label shows. It starts on, behind the
+// title screen, and every game turns it off.
+struct HelpMode {
+    bool On = true;
+    std::string Text;  // what the help label says
+};
+
+// Which of the screen's panels show.
+struct Panels {
+    bool Title = false;     // the title screen over everything
+    bool Commands = false;  // the command panel
+    bool Workshop = false;  // the colour workshop
+    bool Dish = false;      // emotion items, the dish and the world
+    bool Viewer = false;    // the register of memory pictures
+    bool Photo = false;     // a memory picture over the scene
+    bool Ending = false;    // the chronicle and the button back to the title
+};
 
 struct GameState {
     // Folders, each ending in the separator; set once at start-up. The game
@@ -49,6 +84,21 @@ struct GameState {
     std::int16_t FileNumber = 0;
     bool PicturesPresent = false;
     bool FacesPresent = false;
+
+    // The game's lists: the emotion items collected, the mixing dish, the
+    // world parts made, in order; and the memory pictures collected, which
+    // outlive every game.
+    std::vector<EmotionItem> Items;
+    std::vector<EmotionItem> Dish;
+    std::vector<WorldPart> World;
+    std::vector<std::string> PictureRegister;
+
+    Workshop Colours;
+    HelpMode Help;
+    Panels Shown;
+    SpeechBox Speech;
+    std::string TitleText;  // the title screen's text, read at start-up
+    std::string Chronicle;  // the text the last ending told
 };
 
 }  // namespace qm

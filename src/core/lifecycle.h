@@ -1,6 +1,8 @@
 #pragma once
 // The moments that frame a run: start-up, the reset to the title screen,
-// the window's first activation, and shut-down.
+// the window's first activation, and shut-down. Each but the reset, which
+// runs inside the others and the handlers, ends with the controls drawn
+// from the state.
 
 namespace qm {
 

@@ -2,6 +2,8 @@
 #include "core/game.h"
 #include "core/lifecycle.h"
 #include "script/ending.h"
+#include "script/speech.h"
+#include "world/mixing_dish.h"
 
 namespace qm {
 
@@ -12,17 +14,18 @@ void ResetGame(Game& game) {
     Form& f = game.form;
     s.Affection.fill(0);
     s.PointsUsed = 0;
-    f.LstKan.ClearList();
-    f.LstItem.ClearList();
-    for (Control& column : f.LstWorldItem) column.ClearList();
+    ReplaceEmotionLists(game, {}, {}, {});
     SpendPoints(game, 0);
     ClearColours(game);
     s.EventPicture.clear();
-    f.TimSay.enabled = false;
+    s.Speech.TextTimer = false;
     // The title covers the whole window, the chronicle and its button too,
     // which the ending leaves showing.
-    f.PicStt.visible = true;
+    s.Shown.Title = true;
     f.BringToFront(f.PicStt);
+    // A new game's history begins empty; the ending that the first resets
+    // begin behind the title is none of it.
+    ForgetSpeechHistory(game);
 }
 
 }  // namespace qm

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "core/game.h"
+#include "core/game_state.h"
 #include "core/save_numbers.h"
 
 namespace qm {
@@ -30,14 +30,18 @@ std::vector<std::string> NumberLines(const GameState& s) {
     return lines;
 }
 
-std::vector<std::string> WorldLines(const Form& form) {
+std::vector<std::string> ItemLines(const std::vector<EmotionItem>& items) {
     std::vector<std::string> lines;
-    for (std::size_t row = 0; row < form.LstWorldItem[0].list.size(); ++row) {
-        std::string line = form.LstWorldItem[0].list[row];
-        for (int column = 1; column < kWorldColumns; ++column) {
-            const auto& entries = form.LstWorldItem[column].list;
-            line += "," + (row < entries.size() ? entries[row] : std::string());
-        }
+    for (const EmotionItem& item : items) lines.push_back(item.row);
+    return lines;
+}
+
+std::vector<std::string> WorldLines(const std::vector<WorldPart>& world) {
+    std::vector<std::string> lines;
+    for (const WorldPart& part : world) {
+        const WorldColumns columns = ColumnsOf(part);
+        std::string line = columns[0];
+        for (int column = 1; column < kWorldColumns; ++column) line += "," + columns[column];
         lines.push_back(line);
     }
     return lines;
@@ -92,7 +96,7 @@ std::optional<LoadProblem> ReadNumbers(const std::vector<std::string>& lines, co
 
 std::optional<LoadProblem> ReadWorld(const std::vector<std::string>& lines, const std::string& path, SavedGame& saved) {
     for (std::size_t row = 0; row < lines.size(); ++row) {
-        std::array<std::string, kWorldColumns> columns;
+        WorldColumns columns;
         std::size_t start = 0;
         int column = 0;
         for (; column < kWorldColumns && start != std::string::npos; ++column) {
@@ -102,7 +106,7 @@ std::optional<LoadProblem> ReadWorld(const std::vector<std::string>& lines, cons
         }
         if (column < kWorldColumns)
             return LoadProblem{path + " の" + std::to_string(row + 1) + "行目", "「,」で区切った項目が4つありません。"};
-        saved.world.push_back(columns);
+        saved.world.push_back(WorldPartOf(std::move(columns)));
     }
     return std::nullopt;
 }
@@ -111,13 +115,12 @@ std::optional<LoadProblem> ReadWorld(const std::vector<std::string>& lines, cons
 
 std::vector<std::string> SaveFileNames() { return {kNumbers, kItems, kDish, kWorld}; }
 
-std::vector<FileLines> SaveFilesOf(const Game& game) {
-    const Form& form = game.form;
+std::vector<FileLines> SaveFilesOf(const GameState& s) {
     return {
-        {kNumbers, NumberLines(game.state)},
-        {kItems, form.LstKan.list},
-        {kDish, form.LstItem.list},
-        {kWorld, WorldLines(form)},
+        {kNumbers, NumberLines(s)},
+        {kItems, ItemLines(s.Items)},
+        {kDish, ItemLines(s.Dish)},
+        {kWorld, WorldLines(s.World)},
     };
 }
 
@@ -131,8 +134,8 @@ std::variant<SavedGame, LoadProblem> ReadSavedGame(TextFiles& files, int number,
     }
     SavedGame saved;
     if (auto problem = ReadNumbers(contents[0], folder + kNumbers, saved)) return *problem;
-    saved.items = std::move(contents[1]);
-    saved.dish = std::move(contents[2]);
+    for (std::string& row : contents[1]) saved.items.push_back(ItemOfRow(std::move(row)));
+    for (std::string& row : contents[2]) saved.dish.push_back(ItemOfRow(std::move(row)));
     if (auto problem = ReadWorld(contents[3], folder + kWorld, saved)) return *problem;
     return saved;
 }

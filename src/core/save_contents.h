@@ -11,10 +11,11 @@
 
 #include "core/file_set.h"
 #include "core/text_files.h"
+#include "world/world_parts.h"
 
 namespace qm {
 
-class Game;
+struct GameState;
 
 struct SavedGame {
     std::array<std::int16_t, 8> affection{};
@@ -24,9 +25,9 @@ struct SavedGame {
     std::uint8_t selectedSlot = 1;
     std::array<std::int16_t, 8> soloCount{};
     std::size_t soloCountsRead = 0;  // older saves end before the solo counts
-    std::vector<std::string> items;
-    std::vector<std::string> dish;
-    std::vector<std::array<std::string, 4>> world;
+    std::vector<EmotionItem> items;
+    std::vector<EmotionItem> dish;
+    std::vector<WorldPart> world;
 };
 
 // Which file and line is wrong, and how.
@@ -36,7 +37,7 @@ struct LoadProblem {
 };
 
 std::vector<std::string> SaveFileNames();
-std::vector<FileLines> SaveFilesOf(const Game& game);
+std::vector<FileLines> SaveFilesOf(const GameState& state);
 std::variant<SavedGame, LoadProblem> ReadSavedGame(TextFiles& files, int number, const std::string& folder);
 
 }  // namespace qm

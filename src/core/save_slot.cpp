@@ -12,6 +12,8 @@
 #include "script/ending.h"
 #include "script/event_runner.h"
 #include "ui/events.h"
+#include "ui/layout.h"
+#include "world/mixing_dish.h"
 
 namespace qm {
 namespace {
@@ -22,24 +24,13 @@ void RestoreColourSlots(Game& game, const SavedGame& saved) {
     for (int slot = 0; slot < 3; ++slot) {
         s.SlotColour[slot] = saved.slotColour[slot];
         const auto channel = [&](int k) { return std::clamp<int>(s.SlotColour[slot][k], 0, 255); };
-        form.ColorPicSet[slot].backColor = Rgb(channel(0), channel(1), channel(2));
+        s.Colours.SlotShown[slot] = Rgb(channel(0), channel(1), channel(2));
         SetValue(game, form.ColorScl[slot], 1);
         SetValue(game, form.ColorChk[slot], 0);
     }
-    form.ColorPic.backColor = form.Frm.backColor;
+    s.Colours.Preview = kWindowColour;
     s.SelectedSlot = saved.selectedSlot;
     SelectSlot(game, s.SelectedSlot);
-}
-
-void RestoreLists(Form& form, const SavedGame& saved) {
-    form.LstKan.ClearList();
-    form.LstKan.list = saved.items;
-    form.LstItem.ClearList();
-    form.LstItem.list = saved.dish;
-    for (int column = 0; column < 4; ++column) {
-        form.LstWorldItem[column].ClearList();
-        for (const auto& row : saved.world) form.LstWorldItem[column].list.push_back(row[column]);
-    }
 }
 
 // The screen of a game in play, with no event running and help mode off.
@@ -60,7 +51,7 @@ void Apply(Game& game, const SavedGame& saved) {
     RestoreColourSlots(game, saved);
     // A save without the solo counts keeps the ones of this run.
     std::copy_n(saved.soloCount.begin(), saved.soloCountsRead, s.SoloCount.begin());
-    RestoreLists(game.form, saved);
+    ReplaceEmotionLists(game, saved.items, saved.dish, saved.world);
     ShowPlayingScreen(game);
 }
 
@@ -69,7 +60,7 @@ void Apply(Game& game, const SavedGame& saved) {
 void SaveGame(Game& game) {
     // A number of its own: an event may be running on the game's.
     const int number = game.files.FreeFile();
-    const auto failed = ReplaceFileSet(game.files, number, game.state.SysFolder, SaveFilesOf(game));
+    const auto failed = ReplaceFileSet(game.files, number, game.state.SysFolder, SaveFilesOf(game.state));
     if (failed) {
         const char* after =
             failed->oldSetKept ? "前のセーブはそのまま残っています。" : "このセーブは次のロードで読み込まれます。";

@@ -13,6 +13,7 @@ void Form_Unload(Game& game) {
     WritePictureRegister(game);
     CloseMusic(game);
     game.exitCode = 0;
+    game.Project();
 }
 
 }  // namespace qm

@@ -6,7 +6,6 @@
 #include "core/lifecycle.h"
 #include "core/write_folder.h"
 #include "pictures/picture_display.h"
-#include "pictures/picture_viewer.h"
 #include "script/script_lines.h"
 #include "sound/music.h"
 #include "ui/layout.h"
@@ -84,10 +83,9 @@ void SetCaptions(Form& f) {
 // with one. A game folder without a title text simply shows none.
 void ReadTitleText(Game& game) {
     GameState& s = game.state;
-    Control& title = game.form.LblStt;
-    title.caption.clear();
+    s.TitleText.clear();
     const auto lines = ReadLines(game.files, s.FileNumber, s.TxtFolder + "stt" + s.TextExt);
-    for (const std::string& line : lines.value_or(std::vector<std::string>{})) title.caption += "\r\n" + line;
+    for (const std::string& line : lines.value_or(std::vector<std::string>{})) s.TitleText += "\r\n" + line;
 }
 
 // A first run has no register yet; shut-down creates it.
@@ -95,9 +93,8 @@ void ReadPictureRegister(Game& game) {
     GameState& s = game.state;
     const std::string path = SysFolderHolding(s, "lstphoto.dat") + "lstphoto.dat";
     const auto lines = ReadLines(game.files, s.FileNumber, path);
-    Control& register_ = game.form.LstIvent;
-    register_.ClearList();
-    register_.list = lines.value_or(std::vector<std::string>{});
+    s.PictureRegister = lines.value_or(std::vector<std::string>{});
+    game.form.LstIvent.listIndex = -1;
 }
 
 }  // namespace
@@ -105,7 +102,7 @@ void ReadPictureRegister(Game& game) {
 void Form_Load(Game& game) {
     GameState& s = game.state;
     SetFolders(game);
-    if (!ReadSettings(game)) return;
+    if (!ReadSettings(game)) return game.Project();
     ChooseWriteFolder(game);
     OpenMusic(game, s.AppFolder + "bgm.wav");
     game.music.MusicOn = true;
@@ -115,13 +112,16 @@ void Form_Load(Game& game) {
     SetCaptions(game.form);
     ReadTitleText(game);
     ReadPictureRegister(game);
-    LBlIvent_See(game, "");
     CheckPictureFolders(game);
     Screen& screen = game.ports.screen;
     ResizeWindow(game, game.form.Frm.width, screen.HeightTwips() / 5.0 * 4);
     ResetGame(game);
+    game.Project();
 }
 
-void Form_Activate(Game& game) { ResetGame(game); }
+void Form_Activate(Game& game) {
+    ResetGame(game);
+    game.Project();
+}
 
 }  // namespace qm

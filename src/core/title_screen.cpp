@@ -22,21 +22,23 @@ std::int16_t PointLimitOf(int modeRow) {
 }
 
 void ShowPlayingPanels(Game& game) {
-    Form& form = game.form;
-    form.TxtEnd.visible = false;
-    form.ComEnd.visible = false;
-    form.GrpCom.visible = true;
-    form.PicStt.visible = false;
-    form.PicPhoto.visible = false;
+    Panels& shown = game.state.Shown;
+    shown.Ending = false;
+    shown.Commands = true;
+    shown.Title = false;
+    shown.Photo = false;
     ComHelp_Click(game, 0);
 }
 
 void StartGame(Game& game) {
     ShowPlayingPanels(game);
+    // The row the player chose in the mode list.
     game.state.PointLimit = PointLimitOf(game.form.CountMaxLst.listIndex);
     ShowScene(game, "game");
     StartEvent(game, "opn");
 }
+
+void ShowTitleScreen(const GameState& state, Form& form) { form.LblStt.caption = state.TitleText; }
 
 void ComStt_Click(Game& game, int) { StartGame(game); }
 

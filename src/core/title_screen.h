@@ -5,7 +5,9 @@
 
 namespace qm {
 
+class Form;
 class Game;
+struct GameState;
 
 // The action points a game lasts, by the row chosen in the mode list
 // (-1 when none is chosen).
@@ -16,6 +18,9 @@ std::int16_t PointLimitOf(int modeRow);
 void ShowPlayingPanels(Game& game);
 
 void StartGame(Game& game);
+
+// The title screen's text.
+void ShowTitleScreen(const GameState& state, Form& form);
 void ComStt_Click(Game& game, int index);
 
 // "初期化": back to the title at once, whatever is going on.

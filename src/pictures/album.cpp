@@ -5,6 +5,7 @@
 
 #include "core/game.h"
 #include "pictures/album_html.h"
+#include "pictures/picture_viewer.h"
 #include "script/script_lines.h"
 
 namespace qm {
@@ -54,7 +55,7 @@ std::string PictureBlock(const GameState& s, int mode, const std::vector<std::st
 std::vector<std::string> SafePictures(Game& game) {
     std::vector<std::string> safe;
     std::string unsafe;
-    for (const std::string& name : game.form.LstIvent.list) {
+    for (const std::string& name : game.state.PictureRegister) {
         if (IsPlainName(name))
             safe.push_back(name);
         else
@@ -75,7 +76,7 @@ std::optional<std::vector<std::string>> ReadOrSay(Game& game, const std::string&
 
 bool WriteAlbum(Game& game, int mode) {
     const GameState& s = game.state;
-    const std::string chosen = game.form.LstIvent.ChosenText();
+    const std::string chosen = ChosenPicture(game);
     // The chosen picture names the page and the event text it reads.
     if (mode == 1 && !IsPlainName(chosen)) {
         game.Message("記憶絵の名前「" + chosen + "」には、アルバムに使えない文字が含まれています。");
@@ -108,11 +109,11 @@ bool WriteAlbum(Game& game, int mode) {
 void ComIvent_MouseUp(Game& game, int, int button) {
     const GameState& s = game.state;
     game.Message("アルバム制作します・OKを押して下さい。\r\nこの作業は時間がかかる場合があります。");
-    if (!s.PicturesPresent || game.form.LstIvent.list.empty()) {
+    if (!s.PicturesPresent || s.PictureRegister.empty()) {
         game.Message("写真が無いと、アルバムは制作できません");
         return;
     }
-    const bool onePicture = !game.form.LstIvent.ChosenText().empty() && button == 2 && s.FacesPresent;
+    const bool onePicture = !ChosenPicture(game).empty() && button == 2 && s.FacesPresent;
     if (WriteAlbum(game, onePicture ? 1 : 0))
         game.Message("アルバムを制作しました。\r\n" + s.WriteFolder + "の中を覗いてみて下さい");
 }

@@ -20,17 +20,6 @@ void Clear(Control& box) {
     box.drawnFrom = nullptr;
 }
 
-// A box whose picture folder is missing is hidden and left so; any other
-// is cleared for the picture to come.
-bool ReadyToDraw(Control& box, bool folderPresent) {
-    if (!folderPresent) {
-        box.visible = false;
-        return false;
-    }
-    Clear(box);
-    return true;
-}
-
 // Loads folder + name + suffix into the buffer; an empty name keeps what
 // the buffer holds.
 bool Load(Game& game, Control& buffer, const std::string& folder, const std::string& name) {
@@ -89,9 +78,15 @@ bool ShowScene(Game& game, const std::string& name) {
     return true;
 }
 
+// A box whose picture folder is missing is hidden and left so; any other
+// is cleared for the picture to come.
 bool ShowFace(Game& game, const std::string& name) {
     Form& form = game.form;
-    if (!ReadyToDraw(form.PicKao, game.state.FacesPresent)) return true;
+    if (!game.state.FacesPresent) {
+        game.state.Speech.Page.Face = false;
+        return true;
+    }
+    Clear(form.PicKao);
     if (!Load(game, form.Ekao, game.state.FaceFolder, name)) return false;
     Draw(form.PicKao, form.Ekao);
     return true;
@@ -99,7 +94,11 @@ bool ShowFace(Game& game, const std::string& name) {
 
 bool ShowPicture(Game& game, const std::string& name) {
     Form& form = game.form;
-    if (!ReadyToDraw(form.PicPhoto, game.state.PicturesPresent)) return true;
+    if (!game.state.PicturesPresent) {
+        game.state.Shown.Photo = false;
+        return true;
+    }
+    Clear(form.PicPhoto);
     if (!Load(game, form.EPhoto, game.state.ImgFolder, name)) return false;
     if (form.EPhoto.picture.empty()) return true;
     FitIntoGameArea(game, form.PicPhoto, form.EPhoto);

@@ -12,27 +12,36 @@ namespace qm {
 constexpr int kPictureTotal = 64;
 
 void LBlIvent_See(Game& game, const std::string& name) {
-    Form& form = game.form;
-    auto& entries = form.LstIvent.list;
-    if (!name.empty()) {
-        const bool isNew = std::find(entries.begin(), entries.end(), name) == entries.end();
-        form.PicPhoto.visible = true;
-        if (!ShowPicture(game, name)) return;
-        if (isNew) {
-            entries.push_back(name);
-            WritePictureRegister(game);
-        }
+    GameState& s = game.state;
+    auto& entries = s.PictureRegister;
+    if (name.empty()) return;
+    const bool isNew = std::find(entries.begin(), entries.end(), name) == entries.end();
+    s.Shown.Photo = true;
+    if (!ShowPicture(game, name)) return;
+    if (isNew) {
+        entries.push_back(name);
+        WritePictureRegister(game);
     }
-    form.LBlIvent.caption = std::to_string(entries.size()) + "/" + std::to_string(kPictureTotal);
+}
+
+std::string ChosenPicture(const Game& game) {
+    const int row = game.form.LstIvent.listIndex;
+    const auto& entries = game.state.PictureRegister;
+    return row >= 0 && row < static_cast<int>(entries.size()) ? entries[row] : std::string();
 }
 
 void LstIvent_Click(Game& game, int) {
-    const std::string name = game.form.LstIvent.ChosenText();
+    const std::string name = ChosenPicture(game);
     if (name.empty() || !game.state.PicturesPresent) return;
-    game.form.PicPhoto.visible = true;
+    game.state.Shown.Photo = true;
     ShowPicture(game, name);
 }
 
-void PicPhoto_Click(Game& game, int) { game.form.PicPhoto.visible = false; }
+void PicPhoto_Click(Game& game, int) { game.state.Shown.Photo = false; }
+
+void ShowRegister(const GameState& state, Form& form) {
+    form.LstIvent.list = state.PictureRegister;
+    form.LBlIvent.caption = std::to_string(state.PictureRegister.size()) + "/" + std::to_string(kPictureTotal);
+}
 
 }  // namespace qm

@@ -10,14 +10,14 @@ namespace qm {
 
 bool SpendPoints(Game& game, std::int16_t cost) {
     GameState& s = game.state;
-    Form& form = game.form;
     s.PointsUsed += cost;
-    form.LblPC.caption = std::to_string(s.PointsUsed);
     if (s.PointsUsed < s.PointLimit) return false;
-    for (Control* panel : {&form.GrpColor, &form.GrpCom, &form.GrpKan, &form.PicIvent}) panel->visible = false;
+    s.Shown.Workshop = s.Shown.Commands = s.Shown.Dish = s.Shown.Viewer = false;
     StartEvent(game, "end");
     return true;
 }
+
+void ShowPoints(const GameState& state, Form& form) { form.LblPC.caption = std::to_string(state.PointsUsed); }
 
 int BestLovedFairy(const std::array<std::int16_t, 8>& affection) {
     int best = 0;

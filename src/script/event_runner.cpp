@@ -8,6 +8,7 @@
 #include "script/ending.h"
 #include "script/event_start.h"
 #include "script/script_lines.h"
+#include "script/speech.h"
 #include "world/chronicle.h"
 
 namespace qm {
@@ -43,23 +44,22 @@ Then EndOfScript(Game& game) {
 }
 
 Then SpeakerLine(Game& game, const std::string& line) {
-    Form& form = game.form;
+    GameState& s = game.state;
     const std::string speaker = line.substr(1);
-    form.LblName.caption = speaker;
     if (const auto face = FaceOf(line)) {
-        if (game.state.FacesPresent) form.PicKao.visible = true;
+        s.Speech.Page.Face = s.FacesPresent;
         ShowFace(game, *face);
-        SetSpeechBox(game, "", speaker.substr(0, speaker.find(kFaceSeparator)), true);
+        SetSpeechBox(game, speaker.substr(0, speaker.find(kFaceSeparator)), true);
     } else {
-        form.PicKao.visible = false;
-        SetSpeechBox(game, "", speaker, true);
+        s.Speech.Page.Face = false;
+        SetSpeechBox(game, speaker, true);
     }
-    game.state.LinesShown = 0;
+    s.LinesShown = 0;
     return Then::Continue;
 }
 
 Then HideFace(Game& game) {
-    game.form.PicKao.visible = false;
+    game.state.Speech.Page.Face = false;
     return Then::Continue;
 }
 
@@ -69,7 +69,7 @@ Then AwardEmotion(Game& game, const std::string& line) {
     const int emotion = EmotionOf(line);
     if (emotion < 0) return Then::Continue;
     s.AwardedEmotion = static_cast<std::int16_t>(emotion);
-    game.form.LstKan.list.push_back(std::to_string(s.AwardedEmotion) + " " + s.EmotionName[s.AwardedEmotion]);
+    s.Items.push_back(MakeItem(emotion, s.EmotionName[emotion]));
     return Then::Continue;
 }
 
@@ -107,7 +107,7 @@ Then EndingBranch(Game& game) {
 }
 
 Then ClearPage(Game& game) {
-    SetSpeechBox(game, "", game.form.LblName.caption, true);
+    SetSpeechBox(game, game.state.Speech.Page.Speaker, true);
     game.state.LinesShown = 0;
     return Then::Continue;
 }
@@ -118,20 +118,19 @@ Then ChangeScene(Game& game, const std::string& line) {
 }
 
 // A text line joins the page, which waits with "▼" when it is full or a
-// pause line comes next.
+// pause line comes next; the line after a "▼" begins a new page.
 Then TextLine(Game& game, const std::string& line) {
     GameState& s = game.state;
-    Form& form = game.form;
-    const std::string previous = s.ClickMark == kClickMark ? std::string() : form.Lbl.caption;
+    const bool newPage = s.ClickMark == kClickMark;
     if (IsPauseLine(s.ScriptLine) || s.LinesShown >= kPageLines) {
         s.ClickMark = kClickMark;
-        form.TimSay.enabled = false;
+        s.Speech.TextTimer = false;
         s.LinesShown = 0;
     } else {
         s.ClickMark.clear();
     }
     ++s.LinesShown;
-    SetSpeechBox(game, previous + "\r\n" + line + s.ClickMark, form.LblName.caption, true);
+    AddSpeechLine(game, line, newPage, s.ClickMark == kClickMark);
     return Then::EndStep;
 }
 
@@ -170,19 +169,12 @@ void StepScript(Game& game) {
         if (Execute(game, TakeLine(game)) == Then::EndStep) return;
 }
 
-void SetSpeechBox(Game& game, const std::string& text, const std::string& name, bool visible) {
-    Form& form = game.form;
-    form.Lbl.caption = text;
-    form.LblName.caption = name;
-    form.Lbl.visible = visible;
-    form.LblName.visible = visible;
-}
-
 void EndEvent(Game& game) {
-    game.state.EventPicture.clear();
-    SetSpeechBox(game, "", "", false);
-    game.form.TimSay.enabled = false;
-    game.form.PicKao.visible = false;
+    GameState& s = game.state;
+    s.EventPicture.clear();
+    SetSpeechBox(game, "", false);
+    s.Speech.TextTimer = false;
+    s.Speech.Page.Face = false;
 }
 
 }  // namespace qm

@@ -14,8 +14,6 @@ class Game;
 // nothing: the finished event is never stepped again.
 void StepScript(Game& game);
 
-void SetSpeechBox(Game& game, const std::string& text, const std::string& name, bool visible);
-
 // Puts the speech box away and stops the text: the event is over.
 void EndEvent(Game& game);
 

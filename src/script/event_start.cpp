@@ -4,6 +4,7 @@
 #include "script/event_runner.h"
 #include "script/missing_event_report.h"
 #include "script/script_lines.h"
+#include "script/speech.h"
 #include "ui/help_mode.h"
 
 namespace qm {
@@ -53,7 +54,6 @@ void AbandonEvent(Game& game, const std::string& why) {
 
 void StartEvent(Game& game, std::string name) {
     GameState& s = game.state;
-    Form& form = game.form;
     const NestedStart nested(game);
     if (nested.TooDeep()) {
         AbandonEvent(game, "イベント「" + name + "」は、イベントの呼び出しが" + std::to_string(kMostNestedStarts) +
@@ -62,10 +62,10 @@ void StartEvent(Game& game, std::string name) {
     }
     game.files.Close(s.FileNumber);
     if (HelpModeOn(game)) ShowHelpText(game, kEventHelp);
-    form.PicPhoto.visible = false;
-    form.TimSay.enabled = true;
-    form.PicKao.visible = false;
-    SetSpeechBox(game, "", "", true);
+    s.Shown.Photo = false;
+    s.Speech.TextTimer = true;
+    s.Speech.Page.Face = false;
+    SetSpeechBox(game, "", true);
     s.LinesShown = 1;
     if (!OpenEventFile(game, name)) {
         AbandonEvent(game, MissingEventReport(s, name));
@@ -77,7 +77,7 @@ void StartEvent(Game& game, std::string name) {
 
 void Lbl_Click(Game& game, int) {
     StepScript(game);
-    game.form.TimSay.enabled = true;
+    game.state.Speech.TextTimer = true;
 }
 
 void TimSay_Timer(Game& game) {

@@ -14,7 +14,7 @@ namespace {
 constexpr const char* kCredit = "制作：Quillmere 制作チーム";
 constexpr const char* kAddress = "https://quillmere.example.org/";
 
-void Toggle(Control& panel) { panel.visible = !panel.visible; }
+void Toggle(bool& shown) { shown = !shown; }
 
 struct Command {
     const char* help;
@@ -23,13 +23,13 @@ struct Command {
 
 const Command kCommands[] = {
     {"理性綺を作るツールを表示させます。\r\n妖精に会うためには不可欠なツールです。",
-     [](Game& game) { Toggle(game.form.GrpColor); }},
-    {"感情綺から世界を作るためのツールを表示させます", [](Game& game) { Toggle(game.form.GrpKan); }},
+     [](Game& game) { Toggle(game.state.Shown.Workshop); }},
+    {"感情綺から世界を作るためのツールを表示させます", [](Game& game) { Toggle(game.state.Shown.Dish); }},
     {"集めた記憶絵を閲覧する画面を表示させます。\r\n記憶絵は、妖精とのイベントで手に入ります。\r\n"
      "記憶絵のナンバーをクリックすると、その絵が表示されます。\r\n記憶絵を隠すときは、記憶絵をクリックします。",
      [](Game& game) {
-         game.form.PicPhoto.visible = false;
-         Toggle(game.form.PicIvent);
+         game.state.Shown.Photo = false;
+         Toggle(game.state.Shown.Viewer);
      }},
     {"妖精球にヒントを頼みます。\r\nどの妖精がどの理性綺（色）に寄ってくるかを表示します",
      [](Game& game) { ShowOrbHint(game, 0); }},

@@ -2,19 +2,14 @@
 // The model of one control of the main window. The core changes these
 // fields; a front end only mirrors them into real widgets.
 
-#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "core/colour.h"
 
 namespace qm {
 
 enum class Kind { Window, Panel, Buffer, List, Label, Button, CheckBox, Option, ScrollBar, TextBox, Timer, Menu };
-
-// A colour is red + 256 * green + 65536 * blue.
-using Colour = std::int32_t;
-constexpr Colour Rgb(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
-constexpr Colour kBlack = Rgb(0, 0, 0);
-constexpr Colour kWhite = Rgb(255, 255, 255);
 
 // The logical coordinate system that a container gives its children.
 // Unset (zero width) means children are placed in twips.

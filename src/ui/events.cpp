@@ -68,23 +68,9 @@ void SelectOption(Form& form, Control& option) {
     option.value = 1;
 }
 
-}  // namespace
-
-void Click(Game& game, Control& control) {
-    switch (control.kind) {
-        case Kind::CheckBox:
-            SetValue(game, control, control.value == 1 ? 0 : 1);
-            return;
-        case Kind::Option:
-            SelectOption(game.form, control);
-            break;
-        default:
-            break;
-    }
-    RaiseClick(game, control);
-}
-
-void SetValue(Game& game, Control& control, int value) {
+// A new value for a scroll bar, check box or option button, and the
+// handler it raises.
+void ChangeValue(Game& game, Control& control, int value) {
     if (control.value == value) return;
     switch (control.kind) {
         case Kind::ScrollBar:
@@ -105,23 +91,50 @@ void SetValue(Game& game, Control& control, int value) {
     RaiseClick(game, control);
 }
 
+}  // namespace
+
+void Click(Game& game, Control& control) {
+    switch (control.kind) {
+        case Kind::CheckBox:
+            ChangeValue(game, control, control.value == 1 ? 0 : 1);
+            break;
+        case Kind::Option:
+            SelectOption(game.form, control);
+            RaiseClick(game, control);
+            break;
+        default:
+            RaiseClick(game, control);
+            break;
+    }
+    game.Project();
+}
+
+void SetValue(Game& game, Control& control, int value) {
+    ChangeValue(game, control, value);
+    game.Project();
+}
+
 void Scroll(Game& game, Control& control, int value) {
     if (auto scroll = HandlersOf(control).scroll) scroll(game, control.index);
-    SetValue(game, control, value);
+    ChangeValue(game, control, value);
+    game.Project();
 }
 
 void SelectRow(Game& game, Control& list, int row) {
     list.listIndex = row;
     if (row >= 0) RaiseClick(game, list);
+    game.Project();
 }
 
 void MouseUp(Game& game, Control& control, int button) {
     if (auto mouseUp = HandlersOf(control).mouseUp) mouseUp(game, control.index, button);
+    game.Project();
 }
 
 void Tick(Game& game, Control& timer) {
     if (!timer.enabled) return;
     if (auto tick = HandlersOf(timer).timer) tick(game);
+    game.Project();
 }
 
 }  // namespace qm

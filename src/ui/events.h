@@ -1,6 +1,7 @@
 #pragma once
 // What the player (or the game itself) does to a control, and the handlers
-// that it raises, as the window toolkit would raise them.
+// that it raises, as the window toolkit would raise them. Each ends with
+// the controls drawn from the state (Game::Project).
 
 #include "ui/control.h"
 

@@ -5,20 +5,25 @@
 
 namespace qm {
 
-bool HelpModeOn(const Game& game) { return game.form.ComHelp.visible; }
+bool HelpModeOn(const Game& game) { return game.state.Help.On; }
 
-void ShowHelpText(Game& game, const std::string& text) { game.form.ComHelp.caption = "HELP\r\n\r\n" + text; }
+void ShowHelpText(Game& game, const std::string& text) { game.state.Help.Text = "HELP\r\n\r\n" + text; }
 
 void OptHelp_Click(Game& game, int) {
     ShowHelpText(game, "現在ヘルプ状態です\r\n解除するには、ここを\r\n押して下さい");
-    game.form.ComHelp.visible = !game.form.ComHelp.visible;
+    game.state.Help.On = !game.state.Help.On;
 }
 
-// Unchecking the box from code raises its click, which already hides the
-// label; hiding it again leaves help mode off either way.
+// Unchecking the box from code raises its click, which already turns help
+// mode off; turning it off again leaves it off either way.
 void ComHelp_Click(Game& game, int) {
     SetValue(game, game.form.OptHelp, 0);
-    game.form.ComHelp.visible = false;
+    game.state.Help.On = false;
+}
+
+void ShowHelp(const GameState& state, Form& form) {
+    form.ComHelp.visible = state.Help.On;
+    form.ComHelp.caption = state.Help.Text;
 }
 
 }  // namespace qm

@@ -204,12 +204,12 @@ void ResizeWindow(Game& game, double width, double height) {
 void Form_Resize(Game& game) {
     Form& f = game.form;
     ShapeWindow(game);
-    if (f.Frm.height < 800) return;
+    if (f.Frm.height < 800) return game.Project();
     f.Frm.scale = {-0.3, -0.3, 16.6, 12.6};
     game.BaseFontSize = static_cast<std::int16_t>(static_cast<int>(f.Frm.height / 1000) + 2);
     const int F = game.BaseFontSize;
-    f.Frm.backColor = kBlack;
-    f.Frm.foreColor = kWhite;
+    f.Frm.backColor = kWindowColour;
+    f.Frm.foreColor = kWindowTextColour;
     PlaceTitleScreen(f, F);
     PlaceGameArea(f, F);
     PlaceCommandPanel(f, F);
@@ -220,6 +220,7 @@ void Form_Resize(Game& game) {
     ShowScene(game, "");
     ShowPicture(game, "");
     ShowFace(game, "");
+    game.Project();
 }
 
 }  // namespace qm

@@ -4,7 +4,7 @@
 
 #include "core/game.h"
 #include "pictures/picture_display.h"
-#include "script/event_runner.h"
+#include "script/speech.h"
 #include "world/chronicle_tables.h"
 
 namespace qm {
@@ -108,16 +108,17 @@ std::string ComposeChronicle(const std::vector<WorldPart>& parts, RandomSource& 
 }
 
 void WriteChronicle(Game& game) {
-    Form& form = game.form;
-    form.ComHelp.visible = false;
-    form.PicPhoto.visible = false;
-    SetSpeechBox(game, "", "", false);
-    for (Control* panel : {&form.GrpColor, &form.GrpKan, &form.GrpCom, &form.PicIvent}) panel->visible = false;
-    form.TxtEnd.caption = ComposeChronicle(WorldPartsOf(form), game.random);
+    GameState& s = game.state;
+    s.Help.On = false;
+    s.Shown.Photo = false;
+    SetSpeechBox(game, "", false);
+    s.Shown.Workshop = s.Shown.Dish = s.Shown.Commands = s.Shown.Viewer = false;
+    s.Chronicle = ComposeChronicle(s.World, game.random);
     ShowScene(game, "par");
-    form.PicKao.visible = false;
-    form.TxtEnd.visible = true;
-    form.ComEnd.visible = true;
+    s.Speech.Page.Face = false;
+    s.Shown.Ending = true;
 }
+
+void ShowChronicle(const GameState& state, Form& form) { form.TxtEnd.caption = state.Chronicle; }
 
 }  // namespace qm

@@ -10,8 +10,10 @@
 
 namespace qm {
 
+class Form;
 class Game;
 class RandomSource;
+struct GameState;
 
 // The emotion with the largest count; a tie goes to the higher emotion.
 // The world's own emotion follows the same rule over its tally.
@@ -26,5 +28,8 @@ std::string ComposeChronicle(const std::vector<WorldPart>& parts, RandomSource& 
 // Puts the working screen away and shows the chronicle over the scene
 // "par", with the button back to the title.
 void WriteChronicle(Game& game);
+
+// The text box of the chronicle.
+void ShowChronicle(const GameState& state, Form& form);
 
 }  // namespace qm

@@ -4,8 +4,8 @@
 
 #include "core/game.h"
 #include "script/ending.h"
+#include "ui/form.h"
 #include "ui/help_mode.h"
-#include "world/world_parts.h"
 
 namespace qm {
 namespace {
@@ -19,42 +19,42 @@ constexpr int kDrawnLetters = kNameAlphabet.size() / kLetterBytes - 1;
 static_assert(kDrawnLetters == 46);
 
 void PutIntoDish(Game& game) {
-    Form& form = game.form;
+    GameState& s = game.state;
     if (HelpModeOn(game))
         ShowHelpText(game,
                      "「混ぜ皿」に、上の綺のリストから、綺を追加します。\r\n"
                      "追加された綺は、混ぜ皿で混ぜられて、世界の一部になります。");
     if (SpendPoints(game, 5)) return;
-    Control& items = form.LstKan;
-    const std::string item = items.ChosenText();
-    if (item.empty()) {
+    // The row the player chose; a blank row from a damaged save is no item.
+    Control& list = game.form.LstKan;
+    const int chosen = list.listIndex;
+    if (chosen < 0 || chosen >= static_cast<int>(s.Items.size()) || s.Items[chosen].row.empty()) {
         game.Message("綺ノりすとカラ綺ヲえらんで");
         return;
     }
-    form.LstItem.list.push_back(item);
-    items.list.erase(items.list.begin() + items.listIndex);
+    s.Dish.push_back(s.Items[chosen]);
+    s.Items.erase(s.Items.begin() + chosen);
     // As a list box does when its chosen row goes: nothing stays chosen.
-    items.listIndex = -1;
+    list.listIndex = -1;
 }
 
 void CreateWorldPart(Game& game) {
-    Form& form = game.form;
+    GameState& s = game.state;
     if (HelpModeOn(game)) ShowHelpText(game, "「混ぜ皿」にある綺から、世界の一部を作ります。");
     if (SpendPoints(game, 10)) return;
-    if (form.LstItem.list.empty()) {
+    if (s.Dish.empty()) {
         game.Message("まぜる綺ガないヨ");
         return;
     }
     WorldPart part;
-    for (const std::string& item : form.LstItem.list) {
-        const int emotion = EmotionOfItem(item);
-        if (emotion >= 0 && emotion < kEmotions) ++part.counts[emotion];
-    }
+    for (const EmotionItem& item : s.Dish)
+        if (item.emotion >= 0 && item.emotion < kEmotions) ++part.counts[item.emotion];
     const int length = game.random.Draw(2) + 3;
     part.name = MakeName(game.random, length);
-    part.race = game.state.SelectedRace;
-    AppendWorldPart(form, part);
-    form.LstItem.ClearList();
+    part.race = s.SelectedRace;
+    s.World.push_back(std::move(part));
+    s.Dish.clear();
+    game.form.LstItem.listIndex = -1;
 }
 
 }  // namespace
@@ -72,6 +72,33 @@ std::string MakeName(RandomSource& random, int length) {
     for (int i = 0; i < length; ++i)
         name += kNameAlphabet.substr(random.Draw(kDrawnLetters) * kLetterBytes, kLetterBytes);
     return name;
+}
+
+void ReplaceEmotionLists(Game& game, std::vector<EmotionItem> items, std::vector<EmotionItem> dish,
+                         std::vector<WorldPart> world) {
+    GameState& s = game.state;
+    s.Items = std::move(items);
+    s.Dish = std::move(dish);
+    s.World = std::move(world);
+    Form& form = game.form;
+    form.LstKan.listIndex = -1;
+    form.LstItem.listIndex = -1;
+    for (Control& column : form.LstWorldItem) column.listIndex = -1;
+}
+
+void ShowEmotionLists(const GameState& state, Form& form) {
+    const auto rows = [](const std::vector<EmotionItem>& items) {
+        std::vector<std::string> rows;
+        for (const EmotionItem& item : items) rows.push_back(item.row);
+        return rows;
+    };
+    form.LstKan.list = rows(state.Items);
+    form.LstItem.list = rows(state.Dish);
+    for (Control& column : form.LstWorldItem) column.list.clear();
+    for (const WorldPart& part : state.World) {
+        const WorldColumns columns = ColumnsOf(part);
+        for (std::size_t i = 0; i < columns.size(); ++i) form.LstWorldItem[i].list.push_back(columns[i]);
+    }
 }
 
 }  // namespace qm

@@ -5,20 +5,26 @@
 #include <sstream>
 
 #include "core/save_numbers.h"
-#include "ui/form.h"
 
 namespace qm {
 namespace {
 
-// The rows come back from the save as text: they read as its numbers do,
-// and anything beyond an int as 0.
+// The columns come back from the save as text: they read as its numbers
+// do, and anything beyond an int as 0.
 int NumberOf(std::string_view text) {
     return ReadSaveNumber(text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()).value_or(0);
 }
 
-std::string RowOf(const Control& list, std::size_t row) { return row < list.list.size() ? list.list[row] : ""; }
-
 }  // namespace
+
+EmotionItem MakeItem(int emotion, std::string_view emotionName) {
+    return {emotion, std::to_string(emotion) + " " + std::string(emotionName)};
+}
+
+EmotionItem ItemOfRow(std::string row) {
+    const int emotion = EmotionOfItem(row);
+    return {emotion, std::move(row)};
+}
 
 int EmotionOfItem(std::string_view item) {
     const std::string_view first = item.substr(0, item.find(' '));
@@ -27,27 +33,25 @@ int EmotionOfItem(std::string_view item) {
     return error == std::errc() && end == first.data() + first.size() ? value : -1;
 }
 
-void AppendWorldPart(Form& form, const WorldPart& part) {
+WorldColumns ColumnsOf(const WorldPart& part) {
+    if (part.saved) return *part.saved;
     std::string counts;
     for (const int count : part.counts) counts += (counts.empty() ? "" : " ") + std::to_string(count);
-    form.LstWorldItem[0].list.push_back(part.name + "【" + form.OptKan[part.race].caption + "】");
-    form.LstWorldItem[1].list.push_back(part.name);
-    form.LstWorldItem[2].list.push_back(counts);
-    form.LstWorldItem[3].list.push_back(std::to_string(part.race));
+    // A part made in play has the race of an option button.
+    const std::string race = part.race >= 0 && part.race < kRaces ? std::string(kRaceNames[part.race]) : "";
+    return {part.name + "【" + race + "】", part.name, counts, std::to_string(part.race)};
 }
 
-std::vector<WorldPart> WorldPartsOf(const Form& form) {
-    std::vector<WorldPart> parts(form.LstWorldItem[0].list.size());
-    for (std::size_t row = 0; row < parts.size(); ++row) {
-        WorldPart& part = parts[row];
-        part.name = RowOf(form.LstWorldItem[1], row);
-        std::istringstream counts(RowOf(form.LstWorldItem[2], row));
-        std::string count;
-        for (int& value : part.counts)
-            if (std::getline(counts, count, ' ')) value = NumberOf(count);
-        part.race = NumberOf(RowOf(form.LstWorldItem[3], row));
-    }
-    return parts;
+WorldPart WorldPartOf(WorldColumns columns) {
+    WorldPart part;
+    part.name = columns[1];
+    std::istringstream counts(columns[2]);
+    std::string count;
+    for (int& value : part.counts)
+        if (std::getline(counts, count, ' ')) value = NumberOf(count);
+    part.race = NumberOf(columns[3]);
+    part.saved = std::move(columns);
+    return part;
 }
 
 }  // namespace qm

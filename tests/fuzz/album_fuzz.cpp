@@ -54,11 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::WriteBytes(folder / "txt" / "arub.txt", Template(input));
     const std::string event = input.ConsumeRandomLengthString(4096);
     for (const std::string& name : fuzz::RawLines(input.ConsumeRandomLengthString(1024)))
-        game.form.LstIvent.list.push_back(Cp932ToUtf8(name));
+        s.PictureRegister.push_back(Cp932ToUtf8(name));
     const int mode = input.ConsumeBool() ? 1 : 0;
-    if (!game.form.LstIvent.list.empty())
-        game.form.LstIvent.listIndex = input.ConsumeIntegralInRange<int>(0, game.form.LstIvent.list.size() - 1);
-    const std::string chosen = game.form.LstIvent.ChosenText();
+    if (!s.PictureRegister.empty())
+        game.form.LstIvent.listIndex = input.ConsumeIntegralInRange<int>(0, s.PictureRegister.size() - 1);
+    const std::string chosen = ChosenPicture(game);
     std::string chosenBytes;
     Utf8ToCp932(chosen, chosenBytes);
     if (!chosen.empty() && chosenBytes.find_first_of(std::string("/\0", 2)) == std::string::npos)

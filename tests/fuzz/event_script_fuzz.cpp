@@ -36,10 +36,7 @@ void SetUp(qm::Game& game, const std::filesystem::path& folder, qm::testing::Map
     s.Affection[3] = 12;  // ">ing" leads to "end3"
     for (const char* picture : {"img/012.png", "img/game.png", "img/par.png", "face/ミナ＿笑.png"})
         pictures.sizes[s.AppFolder + picture] = {64, 48};
-    game.form.LstWorldItem[0].list = {"あい【生物】"};
-    game.form.LstWorldItem[1].list = {"あい"};
-    game.form.LstWorldItem[2].list = {"1 0 0 0 2"};
-    game.form.LstWorldItem[3].list = {"0"};
+    s.World = {WorldPart{"あい", {1, 0, 0, 0, 2}, 0}};
     Event(folder, "a", "-ミナ＿笑\nこんにちは\n>ive b\n");
     Event(folder, "b", ">k>1\n>nex 012\nb\n>img game\n\nbの終わり\n");
     Event(folder, "end", "おしまい\n>ing\n");
@@ -61,11 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         step % 3 == 2 ? Click(game, game.form.Lbl) : Tick(game, game.form.TimSay);
         fuzz::Require(game.files.OpenCount() <= 1, "at most one event file is open");
     }
-    for (const std::string& item : game.form.LstKan.list) {
-        const int emotion = EmotionOfItem(item);
-        fuzz::Require(emotion >= 0 && emotion <= 4, "every item is one of the five emotions");
-    }
-    for (const Control& column : game.form.LstWorldItem)
-        fuzz::Require(column.list.size() == 1, "an event leaves the world alone");
+    for (const EmotionItem& item : game.state.Items)
+        fuzz::Require(EmotionOfItem(item.row) == item.emotion && item.emotion >= 0 && item.emotion <= 4,
+                      "every item is one of the five emotions");
+    fuzz::Require(game.state.World.size() == 1, "an event leaves the world alone");
     return 0;
 }

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     testing::FakeGame fake{Utf8Of(folder)};
     Form_Load(fake.game);
-    fuzz::Require(fake.game.form.LstIvent.list.size() == fuzz::RawLines(bytes).size(), "one entry a line");
+    fuzz::Require(fake.game.state.PictureRegister.size() == fuzz::RawLines(bytes).size(), "one entry a line");
     Form_Unload(fake.game);
     fuzz::Require(fuzz::ReadBytes(folder / "sys" / "lstphoto.dat") == fuzz::AsWritten(fuzz::RawLines(bytes)),
                   "the register comes back as it was read");

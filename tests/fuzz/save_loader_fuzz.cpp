@@ -33,12 +33,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Game& game = fake.game;
     game.state.AppFolder = game.state.WriteFolder = Utf8Of(folder) + "/";
     game.state.SysFolder = Utf8Of(sys) + "/";
-    game.form.LstKan.list = {"before"};
+    game.state.Items = {ItemOfRow("before")};
     LoadGame(game);
     const std::string& said = fake.dialogs.messages.back();
     if (said != "Load　OK") {
         fuzz::Require(said.starts_with("ロードできませんでした。"), "a refused load says so");
-        fuzz::Require(game.form.LstKan.list == std::vector<std::string>{"before"}, "a refused load changes nothing");
+        fuzz::Require(game.state.Items.size() == 1 && game.state.Items[0].row == "before",
+                      "a refused load changes nothing");
         return 0;
     }
     const std::string kan = fuzz::ReadBytes(sys / "lstkan.dat"), item = fuzz::ReadBytes(sys / "lstitem.dat");

@@ -29,10 +29,12 @@ protected:
     void ShowEverything(bool title = true) {
         ShowActive();
         window.Call([title](Game& g) {
-            for (Control* c : {&g.form.GrpCom, &g.form.GrpColor, &g.form.GrpKan, &g.form.PicIvent}) c->visible = true;
-            g.form.PicStt.visible = title;
-            g.form.LstWorldItem[0].list = {"うるら【植物】", "ちろん【生物】"};
-            g.form.LstIvent.list = {"012", "135", "246"};
+            Panels& shown = g.state.Shown;
+            shown.Commands = shown.Workshop = shown.Dish = shown.Viewer = true;
+            shown.Title = title;
+            g.state.World = {WorldPart{"うるら", {}, 1}, WorldPart{"ちろん", {}, 0}};
+            g.state.PictureRegister = {"012", "135", "246"};
+            g.Project();
         });
     }
 
@@ -133,7 +135,7 @@ TEST(QtDialogsLook, TheAffectionHintLinesUpInTheMessageBox) {
         "貴方ヘノ愛\r\n\r\nササン\t\t　：　\r\nマー\t\t　：　\r\nガブガブ\t\t　：　\r\nニィムディム\t　：　\r\n"
         "ンィ\t\t　：　\r\nドーゥー\t\t　：　\r\nジョダン\t\t　：　\r\nハブキィ\t\t　：　");
     const auto rows = TextRows(text);
-    ASSERT_EQ(9u, rows.size());  // the title and eight fairies
+    ASSERT_EQ(9u, rows.size());    // the title and eight fairies
     std::map<int, int> colonEnds;  // the right edge of each fairy's "："
     for (std::size_t i = 1; i < rows.size(); ++i) {
         int end = 0;

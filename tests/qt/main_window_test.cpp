@@ -33,7 +33,8 @@ TEST_F(QtWindow, ShowsTheModelAfterEveryCall) {
     EXPECT_NEAR(0.75 * title.width(), start.x(), 1);
 
     window.Call([](Game& g) {
-        g.form.PicStt.visible = false;
+        g.state.Shown.Title = false;
+        g.Project();
         g.form.ComStt.caption = "Go";
     });
     EXPECT_FALSE(Widget("PicStt").isVisibleTo(&window));
@@ -112,12 +113,16 @@ TEST_F(QtWindow, DropsTicksAndClicksWhileAMessageBoxIsOpen) {
 }
 
 TEST_F(QtWindow, StartsAFreshRunOnTheFirstShowOnly) {
-    window.Call([](Game& g) { g.form.PicStt.visible = false; });
+    const auto hideTitle = [](Game& g) {
+        g.state.Shown.Title = false;
+        g.Project();
+    };
+    window.Call(hideTitle);
     window.show();
     QCoreApplication::processEvents();
     EXPECT_TRUE(form.PicStt.visible);  // the reset shows the title screen
 
-    window.Call([](Game& g) { g.form.PicStt.visible = false; });
+    window.Call(hideTitle);
     window.hide();
     window.show();
     QCoreApplication::processEvents();
@@ -155,7 +160,7 @@ TEST_F(QtWindow, ASavedGameComesBackInANewWindow) {
     window.show();
     window.Call([](Game& g) {
         g.state.PointsUsed = 42;
-        g.form.LstKan.list = {"3 楽"};
+        g.state.Items = {MakeItem(3, "楽")};
         Click(g, g.form.menu_salo[0]);
     });
     EXPECT_EQ("SAVE　OK", dialogs.messages.back());

@@ -87,6 +87,6 @@ int main(int argc, char** argv) {
     qm::Form_Unload(game);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("%ld actions in %.1f s: %.0f actions/s, peak memory %.1f MiB; %zu pictures registered\n", actions,
-                seconds, actions / seconds, PeakMemoryKiB() / 1024.0, game.form.LstIvent.list.size());
+                seconds, actions / seconds, PeakMemoryKiB() / 1024.0, game.state.PictureRegister.size());
     return 0;
 }

@@ -45,7 +45,7 @@ bool OneOfPlay(const std::string& message) {
 
 }  // namespace
 
-Before Remember(const Game& game) { return {game.state.PointsUsed, game.form.LstIvent.list}; }
+Before Remember(const Game& game) { return {game.state.PointsUsed, game.state.PictureRegister}; }
 
 std::optional<std::string> Broken(const Game& game, const Before& before, const std::string& action,
                                   const std::vector<std::string>& messages) {
@@ -56,7 +56,7 @@ std::optional<std::string> Broken(const Game& game, const Before& before, const 
         return "the points went down from " + std::to_string(before.pointsUsed) + " to " +
                std::to_string(game.state.PointsUsed);
     if (game.files.OpenCount() > 1) return std::to_string(game.files.OpenCount()) + " files are open";
-    const auto& entries = form.LstIvent.list;
+    const auto& entries = game.state.PictureRegister;
     if (entries.size() < before.register_.size() ||
         !std::equal(before.register_.begin(), before.register_.end(), entries.begin()))
         return "the register lost a picture";

@@ -46,7 +46,7 @@ protected:
         fs::create_directories(folder / "txt");
         Text("arub", "top\r\n<SYASIN>\r\nbottom\r\n");
         Text("012", "-ササン＿笑\r\n>k>0\r\nこんにちは\r\n\r\n-あなた\r\nうん\r\n");
-        game.form.LstIvent.list = {"012", "135"};
+        game.state.PictureRegister = {"012", "135"};
     }
 
     void Text(const std::string& name, const std::string& utf8) {
@@ -99,7 +99,7 @@ TEST_F(AlbumTest, TheClickDecidesWhichAlbum) {
     EXPECT_TRUE(fs::exists(folder / "アルバム「012」.html"));
     EXPECT_TRUE(fake.dialogs.messages.back().starts_with("アルバムを制作しました。"));
 
-    game.form.LstIvent.list.clear();
+    game.state.PictureRegister.clear();
     ComIvent_MouseUp(game, 0, 1);
     EXPECT_EQ("写真が無いと、アルバムは制作できません", fake.dialogs.messages.back());
 }
@@ -119,7 +119,7 @@ TEST_F(AlbumTest, EventTextIsCopiedAsTextNotMarkup) {
 // A name that could reach outside the game's folders is left out of the
 // full album, which shows the rest, and is named once.
 TEST_F(AlbumTest, AnUnsafeNameIsLeftOutOfTheFullAlbum) {
-    game.form.LstIvent.list = {"012", "../../etc/x", "a\\b", "135"};
+    game.state.PictureRegister = {"012", "../../etc/x", "a\\b", "135"};
     EXPECT_TRUE(WriteAlbum(game, 0));
     ASSERT_EQ(1u, fake.dialogs.messages.size());
     EXPECT_NE(std::string::npos, fake.dialogs.messages[0].find("「../../etc/x」「a\\b」")) << fake.dialogs.messages[0];
@@ -131,12 +131,12 @@ TEST_F(AlbumTest, AnUnsafeNameIsLeftOutOfTheFullAlbum) {
 }
 
 TEST_F(AlbumTest, WhatCannotBeReadOrNamedSafelyWritesNothing) {
-    game.form.LstIvent.list = {"012", "../../etc/x"};
+    game.state.PictureRegister = {"012", "../../etc/x"};
     game.form.LstIvent.listIndex = 1;
     EXPECT_FALSE(WriteAlbum(game, 1));
     EXPECT_NE(std::string::npos, fake.dialogs.messages.back().find("../../etc/x"));
 
-    game.form.LstIvent.list = {"135"};
+    game.state.PictureRegister = {"135"};
     game.form.LstIvent.listIndex = 0;
     EXPECT_FALSE(WriteAlbum(game, 1));  // no event text for 135
     EXPECT_NE(std::string::npos, fake.dialogs.messages.back().find("135.txt"));

@@ -13,6 +13,7 @@
 #include "script/event_start.h"
 #include "script/missing_event_report.h"
 #include "script/script_lines.h"
+#include "script/speech.h"
 #include "temp_folder.h"
 #include "ui/events.h"
 
@@ -104,7 +105,12 @@ protected:
     void TickText(int count = 1) {
         for (int i = 0; i < count; ++i) Tick(game, game.form.TimSay);
     }
-    const std::string& Text() const { return game.form.Lbl.caption; }
+    // The window as the state draws it.
+    const Form& Screen() {
+        game.Project();
+        return game.form;
+    }
+    std::string Text() { return Screen().Lbl.caption; }
 
     testing::TempFolder temp;
     const fs::path& folder = temp.path();
@@ -117,12 +123,12 @@ TEST_F(EventScriptTest, ReachingThePointLimitHidesThePanelsAndRunsTheEnding) {
     game.state.PointLimit = 300;
     game.state.PointsUsed = 290;
     EXPECT_FALSE(SpendPoints(game, 5));
-    EXPECT_FALSE(game.form.Lbl.visible);
-    game.form.GrpCom.visible = game.form.GrpKan.visible = true;
+    EXPECT_FALSE(Screen().Lbl.visible);
+    game.state.Shown.Commands = game.state.Shown.Dish = true;
     EXPECT_TRUE(SpendPoints(game, 10));
-    EXPECT_EQ("305", game.form.LblPC.caption);
-    EXPECT_FALSE(game.form.GrpCom.visible);
-    EXPECT_FALSE(game.form.GrpKan.visible);
+    EXPECT_EQ("305", Screen().LblPC.caption);
+    EXPECT_FALSE(Screen().GrpCom.visible);
+    EXPECT_FALSE(Screen().GrpKan.visible);
     EXPECT_EQ("\r\n最後の日。", Text());
     TickText();
     EXPECT_EQ("\r\n最後の日。\r\nその次。▼", Text());
@@ -138,7 +144,7 @@ TEST_F(EventScriptTest, PointsAtTheTopOfTheirRangeStillReachTheLimit) {
     game.state.PointLimit = 32767;
     game.state.PointsUsed = 32765;
     EXPECT_TRUE(SpendPoints(game, 10));
-    EXPECT_EQ("32775", game.form.LblPC.caption);
+    EXPECT_EQ("32775", Screen().LblPC.caption);
     EXPECT_EQ("\r\n最後の日。▼", Text());
 }
 
@@ -149,10 +155,10 @@ TEST_F(EventScriptTest, WithoutAFairyInLoveTheEndingGoesStraightToTheChronicle) 
     StartEvent(game, "end");
     ClickText();
     EXPECT_FALSE(game.files.IsOpen(game.state.FileNumber));
-    EXPECT_FALSE(game.form.Lbl.visible);
-    EXPECT_TRUE(game.form.TxtEnd.visible);
-    EXPECT_TRUE(game.form.ComEnd.visible);
-    EXPECT_TRUE(game.form.TxtEnd.caption.starts_with("その星には、何もなかった。"));
+    EXPECT_FALSE(Screen().Lbl.visible);
+    EXPECT_TRUE(Screen().TxtEnd.visible);
+    EXPECT_TRUE(Screen().ComEnd.visible);
+    EXPECT_TRUE(Screen().TxtEnd.caption.starts_with("その星には、何もなかった。"));
     // The finished event is never stepped again.
     TickText(3);
     ClickText();
@@ -169,15 +175,15 @@ TEST_F(EventScriptTest, TheBestLovedFairysEndingAwardsItsPictureAndLeadsBackToTh
     EXPECT_EQ("end5", game.state.EventPicture);
     EXPECT_EQ("\r\nドーゥーの結末。", Text());
     TickText();
-    EXPECT_EQ(std::vector<std::string>{"end5"}, game.form.LstIvent.list);
+    EXPECT_EQ(std::vector<std::string>{"end5"}, game.state.PictureRegister);
     ClickText();
     EXPECT_FALSE(game.files.IsOpen(game.state.FileNumber));
-    EXPECT_TRUE(game.form.TxtEnd.visible);
+    EXPECT_TRUE(Screen().TxtEnd.visible);
 
     Event("end", {"おわり"});
     Click(game, game.form.ComEnd);
-    EXPECT_TRUE(game.form.PicStt.visible);
-    EXPECT_EQ(std::vector<std::string>{"end5"}, game.form.LstIvent.list);
+    EXPECT_TRUE(Screen().PicStt.visible);
+    EXPECT_EQ(std::vector<std::string>{"end5"}, game.state.PictureRegister);
 }
 
 TEST_F(EventScriptTest, ANewEventReplacesOneWaitingForAClick) {
@@ -190,7 +196,25 @@ TEST_F(EventScriptTest, ANewEventReplacesOneWaitingForAClick) {
     TickText(2);
     EXPECT_EQ("\r\n二\r\n三▼", Text());
     ClickText();
-    EXPECT_FALSE(game.form.Lbl.visible);
+    EXPECT_FALSE(Screen().Lbl.visible);
+}
+
+// The history keeps the last 500 pages, each once, and drops the oldest.
+TEST_F(EventScriptTest, TheHistoryKeepsTheLast500PagesEachOnce) {
+    std::vector<std::string> lines;
+    for (int page = 1; page <= 600; ++page) lines.insert(lines.end(), {std::to_string(page), ""});
+    Event("long", lines);
+    StartEvent(game, "long");
+    EXPECT_TRUE(SpeechWaits(game));
+    for (int page = 2; page <= 600; ++page) ClickText();
+    const auto& history = SpeechHistory(game);
+    ASSERT_EQ(kHistoryPages, history.size());
+    EXPECT_EQ(std::vector<std::string>{"101"}, history.front().lines);
+    EXPECT_EQ(std::vector<std::string>{"600"}, history.back().lines);
+    ClickText();  // past the last page: the event ends
+    EXPECT_FALSE(SpeechWaits(game));
+    EXPECT_FALSE(Screen().Lbl.visible);
+    EXPECT_EQ(kHistoryPages, history.size());
 }
 
 // Undecodable bytes, a line of a megabyte and no final line break: the
@@ -204,9 +228,9 @@ TEST_F(EventScriptTest, FilesOutsideTheLanguageDoNotStopTheGame) {
     EXPECT_TRUE(Text().ends_with("\r\n" + longLine));
     TickText();
     EXPECT_TRUE(Text().ends_with("last▼"));
-    EXPECT_TRUE(game.form.LstKan.list.empty());
+    EXPECT_TRUE(game.state.Items.empty());
     ClickText();
-    EXPECT_FALSE(game.form.Lbl.visible);
+    EXPECT_FALSE(Screen().Lbl.visible);
     EXPECT_TRUE(fake.dialogs.messages.empty());
 }
 

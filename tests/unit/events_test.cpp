@@ -36,7 +36,7 @@ TEST(Events, AScrollBarRaisesItsChangeOnlyWhenTheValueChanges) {
     SetValue(fake.game, f.ColorScl[2], 3);
     EXPECT_EQ(Rgb(200, 1, 3), f.ColorPic.backColor);
     // The same value again raises nothing: the preview keeps what it shows.
-    f.ColorPic.backColor = kBlack;
+    fake.game.state.Colours.Preview = kBlack;
     SetValue(fake.game, f.ColorScl[0], 200);
     EXPECT_EQ(kBlack, f.ColorPic.backColor);
     // A drag changes it as it goes.
@@ -65,15 +65,17 @@ TEST(Events, ADisabledTimerDoesNotTick) {
 TEST(ColourSlots, TheSelectionPassesOverFixedSlots) {
     testing::FakeGame fake;
     Form& f = fake.game.form;
-    f.ColorChk[0].value = 1;
-    f.ColorChk[2].value = 1;
+    Click(fake.game, f.ColorChk[0]);
+    Click(fake.game, f.ColorChk[2]);
     SelectSlot(fake.game, 3);
+    fake.game.Project();
     EXPECT_EQ(2, fake.game.state.SelectedSlot);
     EXPECT_EQ(1, f.ColorPicSet[1].borderStyle);
     EXPECT_EQ(0, f.ColorPicSet[0].borderStyle + f.ColorPicSet[2].borderStyle);
     // With every slot fixed nothing is marked and the selection stays.
-    f.ColorChk[1].value = 1;
+    Click(fake.game, f.ColorChk[1]);
     SelectSlot(fake.game, 1);
+    fake.game.Project();
     EXPECT_EQ(2, fake.game.state.SelectedSlot);
     EXPECT_EQ(0, f.ColorPicSet[1].borderStyle);
 }
@@ -83,10 +85,11 @@ TEST(ColourSlots, ClearingKeepsFixedSlotsButResetsEveryBar) {
     Game& g = fake.game;
     Form& f = g.form;
     g.state.SlotColour = {{{10, 20, 30}, {40, 50, 60}, {70, 80, 90}}};
-    f.ColorPicSet[1].backColor = Rgb(40, 50, 60);
-    f.ColorChk[1].value = 1;
+    g.state.Colours.SlotShown[1] = Rgb(40, 50, 60);
+    Click(g, f.ColorChk[1]);
     for (Control& bar : f.ColorScl) SetValue(g, bar, 99);
     ClearColours(g);
+    g.Project();
     EXPECT_EQ((std::array<std::int16_t, 3>{0, 0, 0}), g.state.SlotColour[0]);
     EXPECT_EQ((std::array<std::int16_t, 3>{40, 50, 60}), g.state.SlotColour[1]);
     EXPECT_EQ(Rgb(40, 50, 60), f.ColorPicSet[1].backColor);

@@ -11,6 +11,7 @@
 #include "fake_game.h"
 #include "pictures/picture_viewer.h"
 #include "temp_folder.h"
+#include "ui/events.h"
 
 #ifdef __unix__
 #include <sys/wait.h>
@@ -54,17 +55,17 @@ TEST_F(LifecycleTest, AResetClearsTheGameButKeepsWhatOutlivesIt) {
     s.SoloCount[2] = 2;
     s.EventPicture = "135";
     s.SlotColour[1] = {9, 9, 9};
-    f.ColorChk[1].value = 1;
-    f.LstKan.list = {"2 哀"};
+    Click(game, f.ColorChk[1]);
+    s.Items = {ItemOfRow("2 哀")};
     f.LstKan.listIndex = 0;
-    f.LstItem.list = {"0 喜"};
-    for (Control& column : f.LstWorldItem) column.list = {"x"};
-    f.LstIvent.list = {"135"};
+    s.Dish = {ItemOfRow("0 喜")};
+    s.World = {WorldPartOf({"x", "x", "x", "x"})};
+    s.PictureRegister = {"135"};
     f.TimSay.enabled = true;
-    f.PicStt.visible = false;
 
     ResetGame(game);
     ResetGame(game);  // twice is the same as once
+    game.Project();
 
     EXPECT_EQ((std::array<std::int16_t, 8>{}), s.Affection);
     EXPECT_EQ(0, s.PointsUsed);
@@ -86,9 +87,7 @@ TEST_F(LifecycleTest, AResetClearsTheGameButKeepsWhatOutlivesIt) {
 // come back behind them.
 TEST_F(LifecycleTest, TheTitleComesBackInFrontOfTheChronicle) {
     Form& f = game.form;
-    f.PicStt.visible = false;
-    f.TxtEnd.visible = true;
-    f.ComEnd.visible = true;
+    game.state.Shown.Ending = true;
     f.BringToFront(f.TxtEnd);
     ResetGame(game);
     EXPECT_EQ(&f.PicStt, f.StackOf(f.Frm).back());
@@ -109,7 +108,7 @@ TEST_F(LifecycleTest, TheRegisterComesBackByteForByte) {
         "abc\r\n\xED\x40\r\n012\r\n";
     std::ofstream(folder / "sys" / "lstphoto.dat", std::ios::binary) << bytes;
     Form_Load(game);
-    EXPECT_EQ(3u, game.form.LstIvent.list.size());
+    EXPECT_EQ(3u, game.state.PictureRegister.size());
     Form_Unload(game);
     EXPECT_EQ(bytes, Register());
 }
@@ -117,7 +116,7 @@ TEST_F(LifecycleTest, TheRegisterComesBackByteForByte) {
 TEST_F(LifecycleTest, AnUnwritableRegisterIsReportedAndTheGameStillEnds) {
     std::ofstream(folder / "sys" / "lstphoto.dat", std::ios::binary) << "012\r\n";
     fs::create_directory(folder / "sys" / "lstphoto.dat.new");
-    game.form.LstIvent.list = {"012", "135"};
+    game.state.PictureRegister = {"012", "135"};
     Form_Unload(game);
     ASSERT_EQ(1u, fake.dialogs.messages.size());
     EXPECT_TRUE(fake.dialogs.messages[0].starts_with("記憶絵の記録を書き込めませんでした。"));
@@ -144,7 +143,7 @@ TEST_F(LifecycleTest, ANewPictureSurvivesAKillRightAfterIt) {
     EXPECT_EQ("012\r\n135\r\n", Register());
     testing::FakeGame again{folder.string()};
     Form_Load(again.game);
-    EXPECT_EQ((std::vector<std::string>{"012", "135"}), again.game.form.LstIvent.list);
+    EXPECT_EQ((std::vector<std::string>{"012", "135"}), again.game.state.PictureRegister);
 }
 #endif
 

@@ -102,10 +102,12 @@ TEST_F(PictureDisplayTest, AMissingFileIsNamedAndTheOldPictureStays) {
 
 TEST_F(PictureDisplayTest, MissingFoldersHideFacesAndMemoryPictures) {
     game.state.PicturesPresent = game.state.FacesPresent = false;
-    game.form.PicKao.visible = game.form.PicPhoto.visible = true;
+    game.form.PicKao.visible = true;
+    game.state.Shown.Photo = true;
     EXPECT_TRUE(ShowFace(game, "a＿1"));
     EXPECT_TRUE(ShowPicture(game, "p"));
     EXPECT_TRUE(ShowScene(game, "game"));
+    game.Project();
     EXPECT_FALSE(game.form.PicKao.visible);
     EXPECT_FALSE(game.form.PicPhoto.visible);
     EXPECT_EQ(0, fake.pictures.loads);
@@ -117,6 +119,7 @@ TEST_F(PictureDisplayTest, TheRegisterTakesANameOnceAndOnlyIfItsPictureLoads) {
     Picture("/g/img/012.png", 64, 48);
     LBlIvent_See(game, "012");
     LBlIvent_See(game, "012");
+    game.Project();
     EXPECT_EQ(std::vector<std::string>{"012"}, game.form.LstIvent.list);
     EXPECT_EQ("1/64", game.form.LBlIvent.caption);
     EXPECT_TRUE(game.form.PicPhoto.visible);
@@ -125,6 +128,7 @@ TEST_F(PictureDisplayTest, TheRegisterTakesANameOnceAndOnlyIfItsPictureLoads) {
     // Without the picture folder a name is still registered.
     game.state.PicturesPresent = false;
     LBlIvent_See(game, "135");
+    game.Project();
     EXPECT_EQ((std::vector<std::string>{"012", "135"}), game.form.LstIvent.list);
     EXPECT_EQ("2/64", game.form.LBlIvent.caption);
     EXPECT_FALSE(game.form.PicPhoto.visible);

@@ -78,6 +78,16 @@ protected:
         return text;
     }
     const std::string& LastMessage() const { return fake.dialogs.messages.back(); }
+    static std::vector<EmotionItem> Items(std::initializer_list<const char*> rows) {
+        std::vector<EmotionItem> items;
+        for (const char* row : rows) items.push_back(ItemOfRow(row));
+        return items;
+    }
+    static std::vector<std::string> Rows(const std::vector<EmotionItem>& items) {
+        std::vector<std::string> rows;
+        for (const EmotionItem& item : items) rows.push_back(item.row);
+        return rows;
+    }
 
     testing::TempFolder temp;
     const fs::path& folder = temp.path();
@@ -92,11 +102,8 @@ TEST_F(SaveSlotTest, WritesTheFourFilesLineByLine) {
     s.SlotColour[1] = {10, 20, 30};
     s.SelectedSlot = 2;
     s.SoloCount[2] = 4;
-    game.form.LstKan.list = {"0 喜", "4 愛"};
-    game.form.LstWorldItem[0].list = {"A"};
-    game.form.LstWorldItem[1].list = {"B"};
-    game.form.LstWorldItem[2].list = {"C"};
-    game.form.LstWorldItem[3].list = {"D"};
+    s.Items = {MakeItem(0, "喜"), MakeItem(4, "愛")};
+    s.World = {WorldPartOf({"A", "B", "C", "D"})};
     SaveGame(game);
     EXPECT_EQ("SAVE　OK", LastMessage());
     EXPECT_EQ(
@@ -118,8 +125,8 @@ TEST_F(SaveSlotTest, AnOldSaveWithoutSoloCountsKeepsTheCurrentOnes) {
     EXPECT_EQ(5, game.state.Affection[0]);
     EXPECT_EQ(2, game.state.SelectedSlot);
     EXPECT_EQ((std::array<std::int16_t, 8>{1, 2, 3, 4, 5, 0, 0, 0}), game.state.SoloCount);
-    EXPECT_EQ(std::vector<std::string>{"2 哀"}, game.form.LstKan.list);
-    EXPECT_EQ(std::vector<std::string>{"1 0 0 0 0"}, game.form.LstWorldItem[2].list);
+    EXPECT_EQ(std::vector<std::string>{"2 哀"}, Rows(game.state.Items));
+    EXPECT_EQ("1 0 0 0 0", ColumnsOf(game.state.World.at(0))[2]);
 }
 
 // Rows the game cannot read as text are saved again exactly as they were.
@@ -157,15 +164,15 @@ TEST_F(SaveSlotTest, ADamagedSaveIsNamedAndTheGameStaysAsItWas) {
         WriteSave(c.numbers);
         if (!c.world.empty()) Write("lstworld.dat", c.world);
         if (c.removeDish) fs::remove(folder / "sys" / "lstitem.dat");
-        game.form.LstKan.list = {"keep"};
+        game.state.Items = Items({"keep"});
         game.state.PointsUsed = 77;
-        game.form.PicStt.visible = true;
+        game.state.Shown.Title = true;
         LoadGame(game);
         EXPECT_TRUE(LastMessage().starts_with("ロードできませんでした。")) << c.expected;
         EXPECT_NE(std::string::npos, LastMessage().find(c.expected)) << LastMessage();
-        EXPECT_EQ(std::vector<std::string>{"keep"}, game.form.LstKan.list);
+        EXPECT_EQ(std::vector<std::string>{"keep"}, Rows(game.state.Items));
         EXPECT_EQ(77, game.state.PointsUsed);
-        EXPECT_TRUE(game.form.PicStt.visible);
+        EXPECT_TRUE(game.state.Shown.Title);
     }
 }
 
@@ -173,7 +180,7 @@ TEST_F(SaveSlotTest, ASaveThatCannotBeWrittenLeavesTheOldOneWhole) {
     WriteSave(Numbers(28));
     // A folder that is not empty stands in the way of the new file.
     fs::create_directories(folder / "sys" / "lstitem.dat.new" / "x");
-    game.form.LstKan.list = {"new"};
+    game.state.Items = Items({"new"});
     SaveGame(game);
     EXPECT_TRUE(LastMessage().starts_with("セーブできませんでした。"));
     EXPECT_EQ(Numbers(28), Read("all.dat"));
@@ -211,8 +218,8 @@ TEST_F(SaveSlotTest, AFileThatWillNotMoveFailsTheSaveAndKeepsTheOldOne) {
         disk.fails = testing::FailsOn(testing::DiskStep::Rename, stuck);
         game.files.UseFileSystem(disk);
         game.state.PointsUsed = 77;
-        game.form.LstKan.list = {"new"};
-        game.form.LstItem.list = {"new"};
+        game.state.Items = Items({"new"});
+        game.state.Dish = Items({"new"});
         SaveGame(game);
         EXPECT_TRUE(LastMessage().starts_with("セーブできませんでした。")) << stuck;
         EXPECT_NE(std::string::npos, LastMessage().find("前のセーブはそのまま残っています。")) << stuck;
@@ -224,8 +231,8 @@ TEST_F(SaveSlotTest, AFileThatWillNotMoveFailsTheSaveAndKeepsTheOldOne) {
         LoadGame(game);
         EXPECT_EQ("Load　OK", LastMessage());
         EXPECT_EQ(5, game.state.PointsUsed) << stuck;
-        EXPECT_EQ(std::vector<std::string>{"2 哀"}, game.form.LstKan.list) << stuck;
-        EXPECT_TRUE(game.form.LstItem.list.empty()) << stuck;
+        EXPECT_EQ(std::vector<std::string>{"2 哀"}, Rows(game.state.Items)) << stuck;
+        EXPECT_TRUE(game.state.Dish.empty()) << stuck;
     }
 }
 
@@ -238,7 +245,7 @@ TEST_F(SaveSlotTest, WhenTheOldFilesCannotComeBackTheNewSaveIsLoadedWhole) {
     disk.renameFails = [](const std::string& from, const std::string&) { return from.ends_with("all.dat.old"); };
     game.files.UseFileSystem(disk);
     game.state.PointsUsed = 77;
-    game.form.LstKan.list = {"new"};
+    game.state.Items = Items({"new"});
     SaveGame(game);
     EXPECT_TRUE(LastMessage().starts_with("セーブできませんでした。"));
     EXPECT_NE(std::string::npos, LastMessage().find("このセーブは次のロードで読み込まれます。")) << LastMessage();
@@ -248,7 +255,7 @@ TEST_F(SaveSlotTest, WhenTheOldFilesCannotComeBackTheNewSaveIsLoadedWhole) {
     LoadGame(game);
     EXPECT_EQ("Load　OK", LastMessage());
     EXPECT_EQ(77, game.state.PointsUsed);
-    EXPECT_EQ(std::vector<std::string>{"new"}, game.form.LstKan.list);
+    EXPECT_EQ(std::vector<std::string>{"new"}, Rows(game.state.Items));
 }
 
 // A save marked complete that cannot be moved into place (a read-only
@@ -260,18 +267,18 @@ TEST_F(SaveSlotTest, ALoadThatCannotFinishACompleteSaveReadsNothing) {
     testing::FailingDisk readOnly;
     readOnly.fails = [](testing::DiskStep, const std::string&) { return true; };
     game.files.UseFileSystem(readOnly);
-    game.form.LstKan.list = {"keep"};
+    game.state.Items = Items({"keep"});
     game.state.PointsUsed = 77;
     LoadGame(game);
     EXPECT_TRUE(LastMessage().starts_with("ロードできませんでした。")) << LastMessage();
     EXPECT_NE(std::string::npos, LastMessage().find("lstkan.dat")) << LastMessage();
-    EXPECT_EQ(std::vector<std::string>{"keep"}, game.form.LstKan.list);
+    EXPECT_EQ(std::vector<std::string>{"keep"}, Rows(game.state.Items));
     EXPECT_EQ(77, game.state.PointsUsed);
 
     game.files.UseFileSystem(RealFileSystem());  // the folder can be written again
     LoadGame(game);
     EXPECT_EQ("Load　OK", LastMessage());
-    EXPECT_EQ(std::vector<std::string>{"0 喜"}, game.form.LstKan.list);
+    EXPECT_EQ(std::vector<std::string>{"0 喜"}, Rows(game.state.Items));
 }
 
 // The program stops after each change to the disk in turn, while saving
@@ -286,9 +293,9 @@ TEST_F(SaveSlotTest, StoppingTheProgramAtAnyStepOfASaveNeverLeavesAMix) {
             disk.stopAfter = step;
             game.files.UseFileSystem(disk);
             game.state.PointsUsed = 2;
-            game.form.LstKan.list = {"B"};
-            game.form.LstItem.list = {"B"};
-            for (Control& column : game.form.LstWorldItem) column.list = {"B"};
+            game.state.Items = Items({"B"});
+            game.state.Dish = Items({"B"});
+            game.state.World = {WorldPartOf({"B", "B", "B", "B"})};
             bool stopped = false;
             try {
                 SaveGame(game);
@@ -299,9 +306,9 @@ TEST_F(SaveSlotTest, StoppingTheProgramAtAnyStepOfASaveNeverLeavesAMix) {
             LoadGame(game);
             ASSERT_EQ("Load　OK", LastMessage()) << stuck << " step " << step;
             const bool isNew = game.state.PointsUsed == 2;
-            EXPECT_EQ(isNew ? "B" : "2 哀", game.form.LstKan.list.at(0)) << stuck << " step " << step;
-            EXPECT_EQ(isNew ? 1u : 0u, game.form.LstItem.list.size()) << stuck << " step " << step;
-            EXPECT_EQ(isNew ? "B" : "A", game.form.LstWorldItem[1].list.at(0)) << stuck << " step " << step;
+            EXPECT_EQ(isNew ? "B" : "2 哀", game.state.Items.at(0).row) << stuck << " step " << step;
+            EXPECT_EQ(isNew ? 1u : 0u, game.state.Dish.size()) << stuck << " step " << step;
+            EXPECT_EQ(isNew ? "B" : "A", game.state.World.at(0).name) << stuck << " step " << step;
             if (!stopped) break;
         }
     }
@@ -318,9 +325,9 @@ TEST_F(SaveSlotTest, KillingTheProgramMidSaveNeverLeavesAMix) {
             for (int n = 0;; ++n) {
                 const std::string mark = n % 2 ? "B" : "A";
                 game.state.PointsUsed = static_cast<std::int16_t>(n % 2 ? 2 : 1);
-                game.form.LstKan.list.assign(50, mark);
-                game.form.LstItem.list.assign(50, mark);
-                for (Control& column : game.form.LstWorldItem) column.list.assign(50, mark);
+                game.state.Items.assign(50, ItemOfRow(mark));
+                game.state.Dish.assign(50, ItemOfRow(mark));
+                game.state.World.assign(50, WorldPartOf({mark, mark, mark, mark}));
                 SaveGame(game);
             }
         }

@@ -33,19 +33,31 @@ TEST(WorldNames, AreThreeOrFourLettersAndNeverTheLongVowelMark) {
     }
 }
 
-TEST(WorldParts, AreKeptInFourRowsAndReadBack) {
-    Form form;
-    AppendWorldPart(form, {"ぬほら", {2, 0, 1, 0, 3}, 2});
-    EXPECT_EQ(std::vector<std::string>{"ぬほら【鉱物】"}, form.LstWorldItem[0].list);
-    EXPECT_EQ(std::vector<std::string>{"ぬほら"}, form.LstWorldItem[1].list);
-    EXPECT_EQ(std::vector<std::string>{"2 0 1 0 3"}, form.LstWorldItem[2].list);
-    EXPECT_EQ(std::vector<std::string>{"2"}, form.LstWorldItem[3].list);
-    const auto parts = WorldPartsOf(form);
-    ASSERT_EQ(1u, parts.size());
-    EXPECT_EQ((std::array<int, 5>{2, 0, 1, 0, 3}), parts[0].counts);
-    EXPECT_EQ(2, parts[0].race);
+TEST(WorldParts, AreSavedInFourColumnsAndReadBack) {
+    const WorldPart made{"ぬほら", {2, 0, 1, 0, 3}, 2};
+    const WorldColumns columns = ColumnsOf(made);
+    EXPECT_EQ((WorldColumns{"ぬほら【鉱物】", "ぬほら", "2 0 1 0 3", "2"}), columns);
+    const WorldPart read = WorldPartOf(columns);
+    EXPECT_EQ("ぬほら", read.name);
+    EXPECT_EQ(made.counts, read.counts);
+    EXPECT_EQ(2, read.race);
     EXPECT_EQ(3, EmotionOfItem("3 楽"));
     EXPECT_EQ(-1, EmotionOfItem("x 楽"));
+}
+
+// Whatever a damaged or older save holds in its four columns is written
+// back as it was, and read as numbers as the game always has.
+TEST(WorldParts, KeepOddColumnsFromASaveByteForByte) {
+    const WorldColumns odd = {"A", "B", "1  2 x 9e0 7 8", "2.5"};
+    const WorldPart part = WorldPartOf(odd);
+    EXPECT_EQ(odd, ColumnsOf(part));
+    EXPECT_EQ("B", part.name);
+    EXPECT_EQ((std::array<int, 5>{1, 0, 2, 0, 9}), part.counts);  // a blank between two blanks counts too
+    EXPECT_EQ(2, part.race);                                      // halves go to the even neighbour
+    const EmotionItem item = ItemOfRow("7 x");
+    EXPECT_EQ(7, item.emotion);
+    EXPECT_EQ("7 x", item.row);
+    EXPECT_EQ("2 哀", MakeItem(2, "哀").row);
 }
 
 TEST(Chronicle, EmotionsTieToTheHigherOne) {

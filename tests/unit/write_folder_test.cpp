@@ -12,8 +12,8 @@
 
 #include "core/lifecycle.h"
 #include "core/save_slot.h"
-#include "pictures/album.h"
 #include "fake_game.h"
+#include "pictures/album.h"
 #include "temp_folder.h"
 
 namespace qm {
@@ -58,9 +58,7 @@ protected:
         return game;
     }
 
-    void MakeReadOnly() {
-        storage.readOnly = {program.string() + "/", (program / "sys").string() + "/"};
-    }
+    void MakeReadOnly() { storage.readOnly = {program.string() + "/", (program / "sys").string() + "/"}; }
 
     testing::TempFolder temp;
     const fs::path program = temp.path() / "game";
@@ -85,9 +83,9 @@ TEST_F(WriteFolderTest, AReadOnlyGameFolderWritesEverythingIntoThePlayersFolder)
     EXPECT_EQ(player.string() + "/sys/", s.SysFolder);
     EXPECT_TRUE(fs::is_directory(player / "sys"));
     // The register the folder came with, until the player has one.
-    EXPECT_EQ(std::vector<std::string>{"012"}, game->form.LstIvent.list);
+    EXPECT_EQ(std::vector<std::string>{"012"}, game->state.PictureRegister);
 
-    game->form.LstIvent.list.push_back("135");
+    game->state.PictureRegister.push_back("135");
     SaveGame(*game);
     LoadGame(*game);
     s.PicturesPresent = true;
@@ -107,7 +105,7 @@ TEST_F(WriteFolderTest, AReadOnlyGameFolderWritesEverythingIntoThePlayersFolder)
 
     // The next run reads the player's register, not the one the folder came with.
     game = Start();
-    EXPECT_EQ((std::vector<std::string>{"012", "135"}), game->form.LstIvent.list);
+    EXPECT_EQ((std::vector<std::string>{"012", "135"}), game->state.PictureRegister);
 }
 
 TEST_F(WriteFolderTest, AReadOnlySysFolderIsEnoughToMoveAndTheSaveTheFolderCameWithStillLoads) {

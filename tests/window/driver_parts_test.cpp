@@ -90,8 +90,9 @@ TEST_F(ShownWindow, AClickReachesOnlyAShownControlInFront) {
     QWidget& command = Widget("Com(0)");
     EXPECT_FALSE(Reaches(command, CentreOnScreen(command)));
     window.Call([](Game& g) {
-        g.form.PicStt.visible = false;
-        g.form.GrpCom.visible = true;
+        g.state.Shown.Title = false;
+        g.state.Shown.Commands = true;
+        g.Project();
     });
     EXPECT_TRUE(Reaches(command, CentreOnScreen(command)));
     start.hide();
