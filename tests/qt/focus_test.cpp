@@ -114,17 +114,21 @@ namespace {
 TEST_F(QtWindowFocus, TheArrowKeysMoveAColourBarThatTabReached) {
     ShowActive();
     ClickOn(Widget("ComStt"));
-    window.Call([](Game& g) { g.form.GrpColor.visible = true; });
+    window.Call([](Game& g) {
+        g.state.Shown.Workshop = true;
+        g.Project();
+    });
     auto& red = Widget<QScrollBar>("ColorScl(0)");
+    const int before = form.ColorScl[0].value;
     const QImage unfocused = red.grab().toImage();
     while (QApplication::focusWidget() != &red) Press(Qt::Key_Tab);
     EXPECT_NE(unfocused, red.grab().toImage());
     Press(Qt::Key_Right);
     Press(Qt::Key_Right);
-    EXPECT_EQ(3, form.ColorScl[0].value);
-    EXPECT_EQ(3, red.value());
+    EXPECT_EQ(before + 2, form.ColorScl[0].value);
+    EXPECT_EQ(before + 2, red.value());
     Press(Qt::Key_Left);
-    EXPECT_EQ(2, form.ColorScl[0].value);
+    EXPECT_EQ(before + 1, form.ColorScl[0].value);
 }
 
 }  // namespace
