@@ -5,6 +5,7 @@
 #include <QListView>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QWheelEvent>
 #include <map>
 #include <vector>
@@ -20,6 +21,19 @@ const QColor kNameColour(236, 193, 176);
 const QColor kDimmed(0, 0, 0, 190);
 
 QString NameRow(const std::string& speaker) { return "【" + TextOf(speaker) + "】"; }
+
+// The list takes the keys, but nothing in it is chosen or current: no row
+// is drawn framed or lit as the style draws a focused or hovered one.
+class PlainRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver | QStyle::State_Selected);
+    }
+};
 
 }  // namespace
 
@@ -86,6 +100,7 @@ HistoryView::HistoryView(QWidget* window) : QWidget(window), list_(new QListView
     list_->setObjectName("HistoryList");
     list_->setAccessibleName("テキストの履歴");
     list_->setModel(model_);
+    list_->setItemDelegate(new PlainRows(list_));
     list_->setUniformItemSizes(true);
     list_->setSelectionMode(QAbstractItemView::NoSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -58,6 +58,7 @@ SettingsDialog::SettingsDialog(QWidget* window, const QString& missingVoice) : Q
     form->addRow(colourNumbers_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    buttons->button(QDialogButtonBox::Close)->setText("閉じる");
     QPushButton* defaults = buttons->addButton("既定に戻す(&D)", QDialogButtonBox::ResetRole);
     connect(defaults, &QPushButton::clicked, this, [this] {
         Show(PlayerSettings{});

@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QListView>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QWheelEvent>
 
 #include "comforts.h"
@@ -52,6 +54,10 @@ TEST_F(QtComforts, TheHistoryHoldsTheEventAndClosesWithoutTouchingTheGame) {
     Wheel(text, 1);
     ASSERT_TRUE(comforts->HistoryOpen());
     EXPECT_EQ(QStringList{"One"}, comforts->HistoryRows());
+    // The list has the keys, but no row is drawn as the current one.
+    auto* list = window.findChild<QListView*>("HistoryList");
+    const QRect row = list->visualRect(list->model()->index(0, 0));
+    EXPECT_EQ(QColor(Qt::black), list->viewport()->grab().toImage().pixelColor(row.right() - 2, row.center().y()));
     EXPECT_FALSE(textTimer.isActive());
     EXPECT_TRUE(form.TimSay.enabled);  // the model never hears of it
 
@@ -96,6 +102,8 @@ TEST_F(QtComforts, TheMenuEndsWithTheSettingsWhichPutEveryOptionBack) {
     ASSERT_TRUE(comforts->SettingsOpen());
 
     auto* dialog = window.findChild<QDialog*>("SettingsView");
+    for (const QPushButton* button : dialog->findChildren<QPushButton*>())
+        EXPECT_FALSE(button->text().contains(QRegularExpression("^[A-Za-z& ]+$"))) << button->text().toStdString();
     for (QCheckBox* box : dialog->findChildren<QCheckBox*>())
         if (box->text().contains("&H") || box->text().contains("&M")) box->click();
     EXPECT_TRUE(comforts->Settings().highContrast);
