@@ -131,11 +131,12 @@ void Comforts::OpenHistory() {
     HoldEvent();
 }
 
-// The event waits while the history is open or the text hidden: no line
-// comes that the player cannot see, and neither skip nor auto goes on.
+// The event waits while the history or the settings are open or the text
+// is hidden: no line comes that the player cannot see, and neither skip
+// nor auto goes on.
 void Comforts::HoldEvent() {
     WindowLook look = window_.Look();
-    look.eventHeld = HistoryOpen() || look.textHidden;
+    look.eventHeld = HistoryOpen() || SettingsOpen() || look.textHidden;
     if (look.eventHeld) pace_->SetSkipping(false);
     window_.SetLook(look);
 }
@@ -144,9 +145,11 @@ void Comforts::OpenSettings() {
     if (!dialog_) {
         dialog_ = new SettingsDialog(&window_, SpeechReader::MissingVoice());
         connect(dialog_, &SettingsDialog::changed, this, &Comforts::Change);
+        connect(dialog_, &QDialog::finished, this, &Comforts::HoldEvent);
     }
     dialog_->Show(settings_);
     dialog_->open();
+    HoldEvent();
 }
 
 // A number key, or Escape for the menu, presses a command the player can

@@ -100,6 +100,9 @@ TEST_F(QtComforts, TheMenuEndsWithTheSettingsWhichPutEveryOptionBack) {
     items.back()->trigger();
     popup->close();
     ASSERT_TRUE(comforts->SettingsOpen());
+    // The event waits behind the settings, as behind the history.
+    QTimer& textTimer = *window.findChild<QTimer*>("TimSay");
+    EXPECT_FALSE(textTimer.isActive());
 
     auto* dialog = window.findChild<QDialog*>("SettingsView");
     for (const QPushButton* button : dialog->findChildren<QPushButton*>())
@@ -116,6 +119,10 @@ TEST_F(QtComforts, TheMenuEndsWithTheSettingsWhichPutEveryOptionBack) {
     EXPECT_EQ(PlayerSettings{}, comforts->Settings());
     EXPECT_EQ(100, volumes.back());
     EXPECT_EQ(PlayerSettings{}, SettingsStore(config.filePath("settings.ini")).Read());
+
+    dialog->reject();
+    EXPECT_FALSE(comforts->SettingsOpen());
+    EXPECT_TRUE(textTimer.isActive());
 }
 
 }  // namespace
