@@ -1,5 +1,6 @@
 #include "comforts.h"
 
+#include <QApplication>
 #include <QMenu>
 
 #include "colour_numbers.h"
@@ -80,6 +81,9 @@ void Comforts::BindInput() {
                               .history = [this] { OpenHistory(); },
                               .textHidden = [this] { return TextHidden(); }});
     input->setParent(this);
+    // It watches every widget's events, which go on as the window's
+    // widgets are taken down, after the window itself is gone.
+    connect(&window_, &MainWindow::going, input, [input] { qApp->removeEventFilter(input); });
 }
 
 // Written at once, so that a program that ends without warning keeps them.

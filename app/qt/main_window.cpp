@@ -57,6 +57,8 @@ MainWindow::MainWindow(Game& game, const QtPictures& pictures)
     MakeSpeechKeys();
 }
 
+MainWindow::~MainWindow() { emit going(); }
+
 bool MainWindow::Call(const std::function<void(Game&)>& call, const Control* touched) {
     if (touched) mirror_.Forget(*touched);
     if (inCall_) return false;

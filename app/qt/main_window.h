@@ -26,6 +26,7 @@ class MainWindow : public QWidget {
     Q_OBJECT
 public:
     MainWindow(Game& game, const QtPictures& pictures);
+    ~MainWindow() override;
 
     // Runs one call into the game, unless another is still running (a
     // message box's event loop keeps delivering ticks and clicks, and the
@@ -59,6 +60,10 @@ signals:
     void modelShown();
     // The pop-up menu is made and about to open; items may be added to it.
     void popupOpening(QMenu* popup);
+    // The window is being destroyed. Its widgets still stand, and taking
+    // them down sends events (the focus leaving, for one), but from now on
+    // nothing may ask the window itself.
+    void going();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -85,7 +85,8 @@ TEST_F(SettingsFile, ValuesOutOfRangeOrOfTheWrongKindGiveTheDefault) {
 
 TEST_F(SettingsFile, ADamagedFileGivesTheDefaultsAndTheNextWriteMendsIt) {
     QDir().mkpath(folder.filePath("quillmere"));
-    QByteArray garbage("\x00\xff[look\ntextSize=1\x00\x01\x02=\n\xfe\xfe", 27);
+    static constexpr char kDamaged[] = "\x00\xff[look\ntextSize=1\x00\x01\x02=\n\xfe\xfe";
+    QByteArray garbage(kDamaged, sizeof kDamaged - 1);
     garbage += QByteArray(100000, '\xa0');
     WriteFile(garbage);
     EXPECT_EQ(PlayerSettings{}, store.Read());
