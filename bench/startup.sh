@@ -4,7 +4,9 @@
 # window measured the same way. Each program runs RUNS times (default 10) on
 # one virtual display; the medians and the largest peak are printed. With
 # MUSIC, a wave file, the game plays a copy of the game folder with that
-# file as its bgm.wav.
+# file as its bgm.wav. The game reads its window's settings from a
+# configuration folder of the bench's own: empty, or holding the file
+# SETTINGS names (bench/settings_startup.sh).
 set -euo pipefail
 
 runs=${1:-10}
@@ -14,10 +16,14 @@ cd "$root"
 [[ -f build/CMakeCache.txt ]] || cmake --preset default >/dev/null
 cmake --build --preset default --target quillmere game_data bench-bare-window >/dev/null
 
+copy=$(mktemp -d)
+trap 'rm -rf "$copy"' EXIT
+export XDG_CONFIG_HOME=$copy/config
+mkdir -p "$XDG_CONFIG_HOME/quillmere"
+[[ -z "${SETTINGS:-}" ]] || cp "$SETTINGS" "$XDG_CONFIG_HOME/quillmere/settings.ini"
+
 game=build/game
 if [[ -n "$music" ]]; then
-  copy=$(mktemp -d)
-  trap 'rm -rf "$copy"' EXIT
   cp -r build/game "$copy/game"
   cp "$music" "$copy/game/bgm.wav"
   game=$copy/game

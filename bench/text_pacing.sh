@@ -8,18 +8,11 @@
 set -euo pipefail
 
 ticks=${1:-100}
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
-[[ -f build/CMakeCache.txt ]] || cmake --preset default >/dev/null
-cmake --build --preset default --target quillmere game_data >/dev/null
-
-folder=$(mktemp -d)
-trap 'rm -rf "$folder"' EXIT
-cp -r build/game/. "$folder"
+source "$(dirname "$0")/game_copy.sh"
 for page in $(seq $((ticks / 10 + 2))); do
   echo "-語り手"
   for line in $(seq 10); do echo "${page}頁の${line}行目"; done
-done | sed 's/$/\r/' | iconv -f UTF-8 -t CP932 >"$folder/txt/opn.txt"
+done | write_opening
 
 intervals=$(QUILLMERE_BENCH_TEXT_PACING=$ticks timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" \
   "$folder/quillmere" 2>/dev/null | awk '$1 == "tick-interval-us" { print $2 / 1000 }' | sort -n)

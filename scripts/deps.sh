@@ -24,7 +24,11 @@
 # The flags may be given together.
 set -euo pipefail
 
+# Reading aloud: Qt TextToSpeech (whose CMake package asks for Qt's QML
+# integration headers) and its speech-dispatcher plug-in, which the game
+# needs when it runs.
 packages=(g++ cmake make libgtest-dev qt6-base-dev libgl-dev libxcb1-dev libsdl2-mixer-dev libasound2-dev
+  qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin
   fonts-ipafont-mincho fonts-ipafont-gothic xvfb xauth openbox)
 for flag in "$@"; do
   case "$flag" in

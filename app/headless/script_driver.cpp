@@ -156,8 +156,9 @@ void ScriptDriver::SetCommand(const Words& w) {
 void ScriptDriver::MouseUpCommand(const Words& w) { MouseUp(Find(w[1]), ToInt(w[2])); }
 
 void ScriptDriver::TickCommand(const Words& w) {
-    Control& timer = FindKind(Find(w[1]), w[1], Kind::Timer, "a timer");
     const int count = w.size() == 3 ? ToInt(w[2]) : 1;
+    if (TickOwnTimer(w[1], count)) return;
+    Control& timer = FindKind(Find(w[1]), w[1], Kind::Timer, "a timer");
     for (int i = 0; i < count && !game_->exitCode; ++i) Tick(timer);
 }
 
@@ -194,7 +195,7 @@ void ScriptDriver::Show(const std::string& what) {
         value = StateField(game.state, property);
     } else if (name == "History") {
         if (property == "List") value = JsonArray(HistoryRows(game));
-    } else {
+    } else if (!(value = OwnProperty(name, property))) {
         const Control& control = Find(name);
         value = ControlProperty(control, property);
         if (!value) value = ExtraProperty(control, property);

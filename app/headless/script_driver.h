@@ -63,10 +63,14 @@ protected:
     virtual Pictures& PicturesPort() = 0;
     virtual Storage& StoragePort() = 0;
 
-    // Commands and properties that only one driver knows: false, or
-    // nothing, for those it does not.
+    // Commands, properties, things shown that are not controls, and timers
+    // that only one driver knows: false, or nothing, for those it does not.
     virtual bool ExtraCommand(const Words&) { return false; }
     virtual std::optional<std::string> ExtraProperty(const Control&, const std::string&) { return std::nullopt; }
+    virtual std::optional<std::string> OwnProperty(const std::string& /*name*/, const std::string& /*property*/) {
+        return std::nullopt;
+    }
+    virtual bool TickOwnTimer(const std::string& /*name*/, int /*count*/) { return false; }
     // Runs after every command but show; `number` is its line's.
     virtual void AfterCommand(int /*number*/) {}
 

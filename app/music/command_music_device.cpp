@@ -53,6 +53,13 @@ int CommandMusicDevice::Send(const std::string& text, std::string* reply) {
     return kUnrecognizedCommand;
 }
 
+void CommandMusicDevice::SetVolume(int percent) {
+    volume_ = percent;
+    // While the opening runs, the output belongs to its thread; Settle
+    // gives it the volume.
+    if (piece_ != Piece::Opening && output_) output_->SetVolume(volume_ / 100.0);
+}
+
 int CommandMusicDevice::Open(const std::string& path) {
     if (piece_ == Piece::Open) return kDuplicateAlias;
     // Checked here, so that a game without music never loads the sound libraries.
@@ -84,6 +91,7 @@ bool CommandMusicDevice::Settle(bool wait) {
     Opened opened = opening_.get();
     output_ = std::move(opened.output);
     piece_ = opened.playable ? Piece::Open : Piece::None;
+    if (output_) output_->SetVolume(volume_ / 100.0);
     if (piece_ == Piece::Open && startWanted_) Start();
     return true;
 }

@@ -28,6 +28,10 @@ public:
     explicit CommandMusicDevice(OutputMaker makeOutput) : makeOutput_(std::move(makeOutput)) {}
     int Send(const std::string& command, std::string* reply) override;
 
+    // The player's volume, in percent (0 while muted): applied to the
+    // output as soon as it is there, without any command or reply changing.
+    void SetVolume(int percent);
+
 private:
     enum class Piece { None, Opening, Open };
     struct Opened {
@@ -49,6 +53,7 @@ private:
     std::future<Opened> opening_;
     Piece piece_ = Piece::None;
     bool startWanted_ = false;
+    int volume_ = 100;
 };
 
 }  // namespace qm::music

@@ -18,6 +18,9 @@ public:
     // False once the piece has played to its end, or was stopped.
     virtual bool Playing() = 0;
     virtual void Close() = 0;
+    // How loud the piece plays, from 0 (silent) to 1 (as recorded), now and
+    // for every start after.
+    virtual void SetVolume(double level) = 0;
 };
 
 }  // namespace qm::music

@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <cmath>
+
 #ifdef __linux__
 #include <alsa/asoundlib.h>
 #endif
@@ -60,6 +62,11 @@ bool SdlMusicOutput::Start() { return music_ && Mix_PlayMusic(music_, 0) == 0; }
 void SdlMusicOutput::Stop() { Mix_HaltMusic(); }
 
 bool SdlMusicOutput::Playing() { return Mix_PlayingMusic() != 0; }
+
+// SDL_mixer keeps the music's volume for every piece it plays after.
+void SdlMusicOutput::SetVolume(double level) {
+    if (deviceOpen_) Mix_VolumeMusic(static_cast<int>(std::lround(level * MIX_MAX_VOLUME)));
+}
 
 void SdlMusicOutput::Close() {
     if (!music_) return;

@@ -21,6 +21,7 @@ public:
     void Stop() override;
     bool Playing() override;
     void Close() override;
+    void SetVolume(double level) override;
 
 private:
     bool OpenDevice();

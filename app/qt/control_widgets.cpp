@@ -6,6 +6,7 @@
 #include "caption_button.h"
 #include "choice_list.h"
 #include "click_label.h"
+#include "focus_scroll_bar.h"
 #include "model_look.h"
 #include "panel_widget.h"
 #include "qt_ports.h"
@@ -101,7 +102,7 @@ const WidgetKind kToggle = {
 };
 
 const WidgetKind kScrollBar = {
-    .make = [](QWidget* parent) -> QWidget* { return new QScrollBar(Qt::Horizontal, parent); },
+    .make = [](QWidget* parent) -> QWidget* { return new FocusScrollBar(parent); },
     .show =
         [](QWidget& widget, const Control& c, const QtPictures&) {
             auto& bar = static_cast<QScrollBar&>(widget);

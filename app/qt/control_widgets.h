@@ -24,7 +24,7 @@ protected:
 };
 
 // Panel: PanelWidget. Label: ClickLabel. Button: CaptionButton. CheckBox
-// and Option: a checkable CaptionButton. ScrollBar: a horizontal QScrollBar.
+// and Option: a checkable CaptionButton. ScrollBar: a FocusScrollBar.
 // List: ChoiceList. TextBox: a read-only QPlainTextEdit. Other kinds have
 // no widget of their own: nullptr. The player's input on the widget goes
 // to `input`.

@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "comforts.h"
 #include "command_music_device.h"
 #include "game/game.h"
 #include "game/lifecycle.h"
 #include "first_paint_probe.h"
+#include "history_open_probe.h"
 #include "main_window.h"
 #include "music_plugin_loader.h"
 #include "qt_ports.h"
@@ -59,9 +61,12 @@ int main(int argc, char** argv) {
     qm::qt::CloseOnTerminationSignals(window);
     window.Call(qm::Form_Load);
     if (game.exitCode) return *game.exitCode;
+    qm::qt::Comforts comforts(window, game, dialogs, qm::qt::SettingsStore(qm::qt::SettingsStore::DefaultFile()),
+                              [&audio](int percent) { audio.SetVolume(percent); });
     qm::qt::ReportFirstPaintIfAsked(*window.findChild<QWidget*>("PicStt"));
     qm::qt::MeasureTextPacingIfAsked(window);
-    window.show();
+    qm::qt::MeasureHistoryOpeningIfAsked(window, game);
+    comforts.ShowWindow();
     const int exitCode = QApplication::exec();
     // The game's unload has written all it keeps and closed its music. What
     // is left is memory and the sound device, which the system takes back

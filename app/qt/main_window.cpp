@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
@@ -36,18 +37,21 @@ int ButtonNumber(Qt::MouseButton button) {
 }  // namespace
 
 MainWindow::MainWindow(Game& game, const QtPictures& pictures)
-    : game_(game), mirror_(game.form, game.ports.screen, pictures) {
+    : game_(game), stage_(new QWidget(this)), mirror_(game.form, game.ports.screen, pictures, look_) {
     setObjectName(QString::fromStdString(game.form.Frm.Key()));
     // The window itself holds the keyboard focus, from the first activation
     // on and again after every click, so that no control takes it but by
     // Tab; Qt would otherwise hand it to the first control that takes one.
     setFocusPolicy(Qt::ClickFocus);
     setFocus();
+    stage_->setObjectName("Stage");
     mirror_.AddWidget(game.form.Frm, *this);
     WatchMouse(game.form.Frm, *this);
     MakeWidgets();
     MakeSpeechKeys();
 }
+
+MainWindow::~MainWindow() { emit going(); }
 
 bool MainWindow::Call(const std::function<void(Game&)>& call, const Control* touched) {
     if (touched) mirror_.Forget(*touched);
@@ -62,10 +66,26 @@ bool MainWindow::Call(const std::function<void(Game&)>& call, const Control* tou
     return true;
 }
 
+// At the mouse, where the player clicked; a menu opened with a key while
+// the mouse is elsewhere opens over the window.
 void MainWindow::ShowPopup(const Control* menu) {
     QMenu* popup = MakePopup(game_.form, *menu, this, [this](Control& item) { Click(item); });
     popup->setAttribute(Qt::WA_DeleteOnClose);
-    popup->popup(QCursor::pos());
+    emit popupOpening(popup);
+    const QPoint mouse = QCursor::pos();
+    popup->popup(rect().contains(mapFromGlobal(mouse)) ? mouse : FrameOnScreen().center());
+}
+
+void MainWindow::SetLook(const WindowLook& look) {
+    if (look == look_) return;
+    look_ = look;
+    mirror_.Refresh();
+    CopyModel();
+}
+
+QRect MainWindow::FrameOnScreen() const {
+    if (!isFullScreen()) return {pos(), size()};
+    return {stage_->mapToGlobal(QPoint(0, 0)), stage_->size()};
 }
 
 // A message box opens in the middle of a call: the window shows the game as
@@ -90,6 +110,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 // reaches the layout pass, which then reshapes the window.
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    PlaceStage();
     const Control& frm = game_.form.Frm;
     const double twipsPerPixel = game_.ports.screen.TwipsPerPixel();
     if (mirroring_ || size() == PixelRectOf(frm, twipsPerPixel).size()) return;
@@ -107,10 +128,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 // Qt drops the window manager's close request for a window that a modal
-// message box blocks, so closeEvent never hears of it: it is caught here,
-// before Qt drops it, and the handler's end shuts down.
+// box blocks, so closeEvent never hears of it: it is caught here, before
+// Qt drops it, and the handler's end shuts down.
 bool MainWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr*) {
-    if (inCall_ && IsCloseRequest(eventType, message)) closeWaiting_ = true;
+    QWidget* box = QApplication::activeModalWidget();
+    if ((!inCall_ && !box) || !IsCloseRequest(eventType, message)) return false;
+    if (inCall_) {
+        closeWaiting_ = true;
+    } else {
+        // A box of the window's own (the settings) closes with it.
+        box->close();
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
     return false;
 }
 
@@ -128,7 +157,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // Design order puts every container before what it holds.
 void MainWindow::MakeWidgets() {
-    std::map<const Control*, QWidget*> widgets = {{&game_.form.Frm, this}};
+    std::map<const Control*, QWidget*> widgets = {{&game_.form.Frm, stage_}};
     for (Control* control : game_.form.All()) {
         if (control->kind == Kind::Timer) MakeTimer(*control);
         if (control->kind == Kind::Menu) continue;  // its items live in the pop-up
@@ -190,6 +219,19 @@ void MainWindow::CopyModel() {
     // begins waits behind it: the keys must not reach that.
     const bool speaking = ShownInModel(game_.form.Lbl) && !ShownInModel(game_.form.PicStt);
     for (QShortcut* key : speechKeys_) key->setEnabled(speaking);
+    PlaceStage();
+    emit modelShown();
+}
+
+// Full screen shows the game at the size the layout pass gave it, in the
+// middle of the screen.
+void MainWindow::PlaceStage() {
+    QRect area = rect();
+    if (isFullScreen()) {
+        area = QRect(QPoint(0, 0), PixelRectOf(game_.form.Frm, game_.ports.screen.TwipsPerPixel()).size());
+        area.moveCenter(rect().center());
+    }
+    if (stage_->geometry() != area) stage_->setGeometry(area);
 }
 
 }  // namespace qm::qt

@@ -11,6 +11,7 @@
 #include "control_widgets.h"
 #include "mirror.h"
 
+class QMenu;
 class QShortcut;
 
 namespace qm {
@@ -26,6 +27,7 @@ class MainWindow : public QWidget, private PlayerInput {
     Q_OBJECT
 public:
     MainWindow(Game& game, const QtPictures& pictures);
+    ~MainWindow() override;
 
     // Runs one call into the game, unless another is still running (a
     // message box's event loop keeps delivering ticks and clicks, and the
@@ -41,6 +43,28 @@ public:
 
     // Binds the message boxes and the pop-up menu of the game to this window.
     void Attach(QtDialogs& dialogs);
+
+    // What the window shows over the model (see WindowLook); a new look is
+    // shown at once.
+    const WindowLook& Look() const { return look_; }
+    void SetLook(const WindowLook& look);
+
+    // The game's area: the whole inside of the window, or in full screen
+    // the model's 4:3 window, centred, with black bars beside it.
+    QWidget& Stage() const { return *stage_; }
+    // Where the model's window lies on the screen: the window itself, or in
+    // full screen the game's area in it.
+    QRect FrameOnScreen() const;
+
+signals:
+    // The model has been copied onto the widgets.
+    void modelShown();
+    // The pop-up menu is made and about to open; items may be added to it.
+    void popupOpening(QMenu* popup);
+    // The window is being destroyed. Its widgets still stand, and taking
+    // them down sends events (the focus leaving, for one), but from now on
+    // nothing may ask the window itself.
+    void going();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -59,8 +83,11 @@ private:
     void SetValue(Control& control, int value) override;
     void SelectRow(Control& list, int row) override;
     void CopyModel();
+    void PlaceStage();
 
     Game& game_;
+    WindowLook look_;
+    QWidget* stage_;
     Mirror mirror_;
     bool inCall_ = false;
     bool mirroring_ = false;

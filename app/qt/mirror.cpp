@@ -3,6 +3,8 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "accessible_names.h"
+#include "click_label.h"
 #include "control_widgets.h"
 #include "core/ports.h"
 #include "font_fit.h"
@@ -30,6 +32,7 @@ void ShowCommon(QWidget& widget, const Control& c, const QRect& rect) {
     widget.setEnabled(c.enabled);
     const QString tip = TextOf(c.toolTip);
     if (widget.toolTip() != tip) widget.setToolTip(tip);
+    DescribeForScreenReaders(widget, c);
 }
 
 // Only a new place or size moves the window: the player may have moved it
@@ -40,15 +43,16 @@ void ShowWindow(QWidget& window, const Control& frm, const Appearance& now, cons
     QPalette palette = window.palette();
     palette.setColor(QPalette::Window, ColorOf(frm.backColor));
     window.setPalette(palette);
-    if (before && before->rect == now.rect) return;
+    // A full screen window keeps the screen; the game's area lies in it.
+    if (window.isFullScreen() || (before && before->rect == now.rect)) return;
     window.move(now.rect.topLeft());
     window.resize(now.rect.size());
 }
 
 }  // namespace
 
-Mirror::Mirror(const Form& form, const Screen& screen, const QtPictures& pictures)
-    : form_(form), screen_(screen), pictures_(pictures) {}
+Mirror::Mirror(const Form& form, const Screen& screen, const QtPictures& pictures, const WindowLook& look)
+    : form_(form), screen_(screen), pictures_(pictures), look_(look) {}
 
 void Mirror::AddWidget(const Control& control, QWidget& widget) {
     widgets_.push_back({&control, &widget, {}});
@@ -66,7 +70,7 @@ void Mirror::Apply() {
         stackingApplied_ = form_.StackingRevision();
     }
     for (auto [control, timer] : timers_) {
-        const bool ticking = control->enabled && control->interval > 0;
+        const bool ticking = Runs(*control, look_);
         const int interval = std::max(control->interval, kTimerResolutionMs);
         if (timer->interval() != interval) timer->setInterval(interval);
         if (timer->isActive() != ticking) ticking ? timer->start() : timer->stop();
@@ -78,6 +82,10 @@ void Mirror::Forget(const Control& control) {
         if (shown.control == &control) shown.appearance.reset();
 }
 
+void Mirror::Refresh() {
+    for (Shown& shown : widgets_) shown.appearance.reset();
+}
+
 void Mirror::ApplyControl(Shown& shown) {
     const Control& c = *shown.control;
     const QRect rect = PixelRectOf(c, screen_.TwipsPerPixel());
@@ -87,9 +95,11 @@ void Mirror::ApplyControl(Shown& shown) {
     if (c.kind == Kind::Window) {
         ShowWindow(*shown.widget, c, now, shown.appearance);
     } else {
-        ShowCommon(*shown.widget, c, now.rect);
-        ShowOnWidget(*shown.widget, c, pictures_);
-        shown.widget->setFont(FittedFont(*shown.widget, c));
+        const Control looked = AsShown(c, look_, screen_.TwipsPerPixel());
+        ShowCommon(*shown.widget, looked, now.rect);
+        ShowOnWidget(*shown.widget, looked, pictures_);
+        shown.widget->setFont(FittedFont(*shown.widget, looked));
+        if (auto* label = qobject_cast<ClickLabel*>(shown.widget)) label->SetBand(Banded(c, look_));
     }
     shown.appearance = std::move(now);
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ui/form.h"
+#include "window_look.h"
 
 namespace qm {
 class Screen;
@@ -54,7 +55,8 @@ auto ShownFields(T& x) {
 
 class Mirror {
 public:
-    Mirror(const Form& form, const Screen& screen, const QtPictures& pictures);
+    // Every control is shown as `look` has it (see AsShown).
+    Mirror(const Form& form, const Screen& screen, const QtPictures& pictures, const WindowLook& look);
 
     // widget must have been made for the control's kind (see MakeWidget).
     void AddWidget(const Control& control, QWidget& widget);
@@ -67,6 +69,8 @@ public:
     // The player changed this control's widget; the next copy puts the
     // model back on it even if the model did not change.
     void Forget(const Control& control);
+    // The look changed: the next copy shows every control afresh.
+    void Refresh();
 
 private:
     struct Shown {
@@ -81,6 +85,7 @@ private:
     const Form& form_;
     const Screen& screen_;
     const QtPictures& pictures_;
+    const WindowLook& look_;
     std::vector<Shown> widgets_;
     std::map<const Control*, QWidget*> widgetOf_;
     std::vector<std::pair<const Control*, QTimer*>> timers_;

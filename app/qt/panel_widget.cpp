@@ -36,6 +36,7 @@ void PanelWidget::SetBorder(bool on) {
 
 void PanelWidget::SetPicture(const QPixmap& picture) {
     picture_ = picture;
+    scaled_ = QPixmap();
     update();
 }
 
@@ -43,10 +44,16 @@ void PanelWidget::RaiseBorder() {
     if (border_) border_->raise();
 }
 
+// Scaled once for each size rather than on every paint: the speech text
+// over a scene repaints part of it ten times a second.
 void PanelWidget::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) return;
-    QPainter painter(this);
-    painter.drawPixmap(rect(), picture_);
+    const QSize size = this->size() * devicePixelRatio();
+    if (scaled_.size() != size) {
+        scaled_ = picture_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled_.setDevicePixelRatio(devicePixelRatio());
+    }
+    QPainter(this).drawPixmap(0, 0, scaled_);
 }
 
 void PanelWidget::resizeEvent(QResizeEvent* event) {

@@ -1,6 +1,6 @@
 #pragma once
 // A picture box: a coloured surface with a picture stretched over all of
-// it and an optional one-line border. The border is drawn over whatever
+// it, smoothly at any size, and an optional one-line border. The border is drawn over whatever
 // the panel holds, so that it reads as one frame round the panel even where
 // its lists and buttons reach the edge.
 
@@ -31,6 +31,7 @@ protected:
 private:
     QWidget* border_ = nullptr;
     QPixmap picture_;
+    QPixmap scaled_;  // the picture at the panel's size, made once per size
 };
 
 }  // namespace qm::qt

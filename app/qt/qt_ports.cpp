@@ -52,7 +52,9 @@ int QtScreen::AvailableHeightTwips() const {
     return static_cast<int>(std::lround(AvailablePixels().height() * TwipsPerPixel()));
 }
 
+// A full screen window has all of the screen, over the desktop's panels.
 QSize QtScreen::AvailablePixels() const {
+    if (window_ && window_->isFullScreen()) return QGuiApplication::primaryScreen()->geometry().size();
     const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
     if (!window_) return room;
     return room - (window_->frameGeometry().size() - window_->size());

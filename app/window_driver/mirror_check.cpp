@@ -10,6 +10,7 @@
 
 #include "font_fit.h"
 #include "json.h"
+#include "main_window.h"
 #include "model_look.h"
 
 namespace qm::window {
@@ -124,10 +125,11 @@ void CompareKind(Differences& d, const Control& c, const QWidget& w) {
     }
 }
 
-void CompareWidget(Differences& d, const Control& c, const QWidget& w, double twipsPerPixel) {
+void CompareWidget(Differences& d, const Control& c, const QWidget& w, double twipsPerPixel,
+                   const qt::MainWindow& window) {
     const QRect model = qt::PixelRectOf(c, twipsPerPixel);
     if (c.kind == Kind::Window) {
-        d.CompareRect(model, QRect(w.pos(), w.size()));
+        d.CompareRect(model, window.FrameOnScreen());
         d.Compare("Enabled", c.enabled, w.isEnabled());
     } else {
         d.Compare("Visible", qt::ShownInModel(c), w.isVisible());
@@ -141,8 +143,8 @@ void CompareWidget(Differences& d, const Control& c, const QWidget& w, double tw
     CompareKind(d, c, w);
 }
 
-void CompareTimer(Differences& d, const Control& c, const QTimer& timer) {
-    d.Compare("Enabled", c.enabled && c.interval > 0, timer.isActive());
+void CompareTimer(Differences& d, const Control& c, const QTimer& timer, const qt::WindowLook& look) {
+    d.Compare("Enabled", qt::Runs(c, look), timer.isActive());
     d.Compare("Interval", std::max(c.interval, kTimerResolutionMs), timer.interval());
 }
 
@@ -167,7 +169,8 @@ ShownControls ShownControlsOf(const Form& form, QWidget& window) {
     return shown;
 }
 
-std::vector<std::string> MirrorDifferences(const Form& form, const ShownControls& shown, double twipsPerPixel) {
+std::vector<std::string> MirrorDifferences(const Form& form, const ShownControls& shown, double twipsPerPixel,
+                                           const qt::MainWindow& window) {
     std::vector<std::string> lines;
     const auto add = [&lines](const Differences& d) { lines.insert(lines.end(), d.lines.begin(), d.lines.end()); };
     std::vector<const Control*> controls = {&form.Frm};
@@ -175,8 +178,9 @@ std::vector<std::string> MirrorDifferences(const Form& form, const ShownControls
     for (const Control* c : controls) {
         Differences d(*c);
         if (const auto w = shown.widgets.find(c); w != shown.widgets.end())
-            CompareWidget(d, *c, *w->second, twipsPerPixel);
-        if (const auto t = shown.timers.find(c); t != shown.timers.end()) CompareTimer(d, *c, *t->second);
+            CompareWidget(d, qt::AsShown(*c, window.Look(), twipsPerPixel), *w->second, twipsPerPixel, window);
+        if (const auto t = shown.timers.find(c); t != shown.timers.end())
+            CompareTimer(d, *c, *t->second, window.Look());
         add(d);
     }
     return lines;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -53,5 +54,24 @@ void ClickAt(QWindow& window, QPoint point, Qt::MouseButton button) {
 }
 
 void PressKey(QWindow& window, QKeyCombination key) { QTest::keyClick(&window, key.key(), key.keyboardModifiers()); }
+
+void KeyDown(QWindow& window, QKeyCombination key) { QTest::keyPress(&window, key.key(), key.keyboardModifiers()); }
+
+void KeyUp(QWindow& window, QKeyCombination key) { QTest::keyRelease(&window, key.key(), key.keyboardModifiers()); }
+
+// QTest has no wheel of its own; this does what Qt's widget window does
+// with the window system's wheel event: the widget under the point gets
+// it, and Qt passes it on to the widgets beneath while none takes it.
+void TurnWheel(QPoint point, int notches) {
+    QWidget* top = QApplication::topLevelAt(point);
+    if (!top || CoveredByAnotherWindow(*top, point)) return;
+    if (const QWidget* modal = QApplication::activeModalWidget(); modal && modal != top) return;
+    QWidget* target = top->childAt(top->mapFromGlobal(point));
+    if (!target) target = top;
+    QCursor::setPos(point);
+    QWheelEvent wheel(target->mapFromGlobal(QPointF(point)), QPointF(point), QPoint(), QPoint(0, notches * 120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &wheel);
+}
 
 }  // namespace qm::window

@@ -34,5 +34,13 @@ void Release(QWindow& window, QPoint point, Qt::MouseButton button = Qt::LeftBut
 void ClickAt(QWindow& window, QPoint point, Qt::MouseButton button = Qt::LeftButton);
 
 void PressKey(QWindow& window, QKeyCombination key);
+// A key held down, and let go.
+void KeyDown(QWindow& window, QKeyCombination key);
+void KeyUp(QWindow& window, QKeyCombination key);
+
+// The mouse wheel turned at `point` on the screen by `notches` (positive
+// away from the player, "up"), given to the widget there as Qt's window
+// gives it; nothing while a box or pop-up keeps the point from the window.
+void TurnWheel(QPoint point, int notches);
 
 }  // namespace qm::window

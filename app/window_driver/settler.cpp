@@ -1,5 +1,6 @@
 #include "settler.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QTest>
@@ -23,6 +24,16 @@ constexpr int kLongestMs = 2000;
 // The window manager gives the focus within milliseconds when it gives it.
 constexpr int kFocusMs = 1000;
 
+// A button pressed by its Alt key comes up by itself a moment later, on a
+// timer of Qt's own, and only then acts.
+bool ButtonComingUp() {
+    const QWidget* active = QApplication::activeWindow();
+    if (!active) return false;
+    for (const QAbstractButton* button : active->findChildren<QAbstractButton*>())
+        if (button->isDown()) return true;
+    return false;
+}
+
 }  // namespace
 
 Settler::Settler() { qApp->installEventFilter(this); }
@@ -44,7 +55,7 @@ bool Settler::RunUntilQuiet() {
         const unsigned long before = events_;
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (events_ != before) quiet.setRemainingTime(kQuietMs);
+        if (events_ != before || ButtonComingUp()) quiet.setRemainingTime(kQuietMs);
     }
     return quiet.hasExpired();
 }
@@ -54,6 +65,12 @@ std::string Settler::Settle(QWidget* window) {
         return "the window did not settle (the last event: " + std::to_string(lastType_) + " to " + lastReceiver_ + ")";
     };
     if (!RunUntilQuiet()) return restless();
+    // A box the window opened for the player (the settings) takes the keys
+    // once the window manager has made it active.
+    if (QWidget* box = QApplication::activeModalWidget(); box && !box->isActiveWindow()) {
+        (void)QTest::qWaitForWindowActive(box, kFocusMs);
+        return RunUntilQuiet() ? std::string() : restless();
+    }
     const bool waitsForFocus = window && window->isVisible() && !QApplication::activePopupWidget() &&
                                !QApplication::activeModalWidget() && !window->isActiveWindow();
     if (!waitsForFocus) return {};

@@ -1,8 +1,9 @@
 #pragma once
 // Lets the window settle after each command, before the next: the event
-// loop runs until only timer events have come for a while, and, while no
-// box or pop-up is open, until the window manager has given the window
-// the focus, which it does late (after the first show, after each box),
+// loop runs until only timer events have come for a while (and no button
+// pressed by its Alt key is still down), and until the window manager has
+// given the focus to the window, or to the box the window opened (the
+// settings), which it does late (after the first show, after each box),
 // or a second has passed.
 
 #include <QObject>

@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QListWidget>
 #include <QMenu>
+#include <QMetaEnum>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -11,7 +12,10 @@
 #include <QTest>
 #include <QTimer>
 #include <cmath>
+#include <functional>
+#include <map>
 
+#include "comforts.h"
 #include "game/game.h"
 #include "game/lifecycle.h"
 #include "json.h"
@@ -56,6 +60,17 @@ QAction* ItemIn(const QMenu& popup, const Control& item) {
 
 bool OnAScreen(QPoint point) { return QGuiApplication::screenAt(point) != nullptr; }
 
+// A key as Qt names it: by its text (space, Return, Escape, F11, PgUp,
+// ctrl+a ...) or by its Qt::Key name (PageUp, Control ...).
+QKeyCombination KeyNamed(const std::string& name) {
+    bool named = false;
+    const int key = QMetaEnum::fromType<Qt::Key>().keyToValue(("Key_" + name).c_str(), &named);
+    if (named) return static_cast<Qt::Key>(key);
+    const QKeySequence sequence = QKeySequence::fromString(QtText(name));
+    if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown) throw ScriptError("no key " + name);
+    return sequence[0];
+}
+
 }  // namespace
 
 WindowDriver::WindowDriver(const std::string& gameDir, std::ostream& out, std::optional<QDir> boxShots)
@@ -93,7 +108,11 @@ void WindowDriver::Start() {
     for (const auto& [control, timer] : shown_.timers) timers_.Hold(*timer);
     // As the player's program starts: start-up, then the window shows.
     window_->Call(Form_Load);
-    if (!game_->exitCode) window_->show();
+    if (game_->exitCode) return;
+    comforts_ = new qt::Comforts(*window_, *game_, dialogs_, qt::SettingsStore(config_.filePath("settings.ini")));
+    timers_.Hold(comforts_->SkipTimer());
+    timers_.Hold(comforts_->AutoTimer());
+    comforts_->ShowWindow();
 }
 
 void WindowDriver::Stop() {
@@ -102,6 +121,7 @@ void WindowDriver::Stop() {
     if (!QTest::qWaitFor([this] { return game_->exitCode.has_value(); }, kWindowManagerMs))
         throw ScriptError("the game did not end when the window manager closed its window");
     window_.reset();
+    comforts_ = nullptr;
     shown_ = {};
     ended_ = true;
 }
@@ -170,19 +190,40 @@ void WindowDriver::Resize(int heightTwips) {
 }
 
 bool WindowDriver::ExtraCommand(const Words& w) {
-    if (w[0] != "key" && w[0] != "shot") return false;
-    if (w.size() != 2) throw ScriptError("wrong number of words for " + w[0]);
+    const bool key = w[0] == "key" || w[0] == "keydown" || w[0] == "keyup";
+    if (!key && w[0] != "shot" && w[0] != "wheel") return false;
+    if (w.size() != (w[0] == "wheel" ? 3u : 2u)) throw ScriptError("wrong number of words for " + w[0]);
     Running();
-    w[0] == "key" ? KeyCommand(w[1]) : ShotCommand(w[1]);
+    if (key) KeyCommand(w[0], w[1]);
+    if (w[0] == "shot") ShotCommand(w[1]);
+    if (w[0] == "wheel") WheelCommand(w[1], headless::ToInt(w[2]));
     return true;
 }
 
-// Qt's names of keys: space, Return, Enter, Escape, F11, ctrl+a ...
-void WindowDriver::KeyCommand(const std::string& name) {
-    const QKeySequence sequence = QKeySequence::fromString(QtText(name));
-    if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown) throw ScriptError("no key " + name);
+// To the window that has the keyboard focus.
+void WindowDriver::KeyCommand(const std::string& command, const std::string& name) {
+    const QKeyCombination key = KeyNamed(name);
     QWindow* focused = QGuiApplication::focusWindow();
-    PressKey(focused ? *focused : Window(), sequence[0]);
+    QWindow& window = focused ? *focused : Window();
+    if (command == "key") PressKey(window, key);
+    if (command == "keydown") KeyDown(window, key);
+    if (command == "keyup") KeyUp(window, key);
+}
+
+// At the middle of the control, or of the open text history.
+void WindowDriver::WheelCommand(const std::string& name, int notches) {
+    DismissPopup();
+    QWidget* history = window_->findChild<QWidget*>("HistoryView");
+    if (name == "HistoryView") {
+        if (!history->isVisible()) out_ << "Unreachable = " << Json(name) << "\n";
+        TurnWheel(CentreOnScreen(*history), notches);
+        return;
+    }
+    const Control& control = Find(name);
+    QWidget& widget = WidgetOf(control);
+    const QPoint point = CentreOnScreen(widget);
+    SayIfUnreachable(control, widget, point);
+    TurnWheel(point, notches);
 }
 
 // The window's inside as the screen shows it, whatever lies over it.
@@ -193,7 +234,7 @@ void WindowDriver::ShotCommand(const std::string& file) {
 }
 
 std::optional<std::string> WindowDriver::ExtraProperty(const Control& control, const std::string& property) {
-    if (property != "Reachable" && property != "Pixels") return std::nullopt;
+    if (property != "Reachable" && property != "Pixels" && property != "Focused") return std::nullopt;
     if (control.kind == Kind::Menu && property == "Reachable") {
         auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         const QAction* action = popup ? ItemIn(*popup, control) : nullptr;
@@ -203,8 +244,52 @@ std::optional<std::string> WindowDriver::ExtraProperty(const Control& control, c
     if (it == shown_.widgets.end()) return std::nullopt;
     const QWidget& widget = *it->second;
     if (property == "Reachable") return Json(Reaches(widget, CentreOnScreen(widget)));
+    if (property == "Focused") return Json(widget.hasFocus());
     if (&widget == window_.get()) return PixelsOf(widget.geometry());
     return PixelsOf(QRect(widget.mapTo(window_.get(), QPoint(0, 0)), widget.size()));
+}
+
+// The window's own state beside the model's: Window.FullScreen, .Muted,
+// .Volume, .AutoMode, .TextSize, .HighContrast, .ColourNumbers, .Skipping,
+// .TextHidden; HistoryView.Visible, .List; SettingsView.Visible.
+std::optional<std::string> WindowDriver::OwnProperty(const std::string& name, const std::string& property) {
+    if (name != "Window" && name != "HistoryView" && name != "SettingsView") return std::nullopt;
+    if (!comforts_) throw ScriptError("the program is not running (load it first)");
+    const qt::PlayerSettings& settings = comforts_->Settings();
+    const std::map<std::string, std::function<std::string()>> properties = {
+        {"Window.FullScreen", [&] { return Json(window_->isFullScreen()); }},
+        {"Window.Muted", [&] { return Json(settings.muted); }},
+        {"Window.Volume", [&] { return Json(settings.volume); }},
+        {"Window.AutoMode", [&] { return Json(settings.autoMode); }},
+        {"Window.TextSize", [&] { return Json(settings.textSize); }},
+        {"Window.HighContrast", [&] { return Json(settings.highContrast); }},
+        {"Window.ColourNumbers", [&] { return Json(settings.colourNumbers); }},
+        {"Window.Skipping", [&] { return Json(comforts_->Skipping()); }},
+        {"Window.TextHidden", [&] { return Json(comforts_->TextHidden()); }},
+        {"HistoryView.Visible", [&] { return Json(comforts_->HistoryOpen()); }},
+        {"HistoryView.List",
+         [&] {
+             std::vector<std::string> rows;
+             for (const QString& row : comforts_->HistoryRows()) rows.push_back(row.toStdString());
+             return Json(rows);
+         }},
+        {"SettingsView.Visible", [&] { return Json(comforts_->SettingsOpen()); }},
+    };
+    const auto it = properties.find(name + "." + property);
+    if (it == properties.end()) throw ScriptError(name + " has no property " + property);
+    return it->second();
+}
+
+// Skip's and auto mode's timers, held as the game's are.
+bool WindowDriver::TickOwnTimer(const std::string& name, int count) {
+    if (name != "SkipTim" && name != "AutoTim") return false;
+    if (!comforts_) throw ScriptError("the program is not running (load it first)");
+    QTimer& timer = name == "SkipTim" ? comforts_->SkipTimer() : comforts_->AutoTimer();
+    for (int i = 0; i < count && !game_->exitCode; ++i) {
+        timers_.Tick(timer);
+        QCoreApplication::processEvents();
+    }
+    return true;
 }
 
 void WindowDriver::AfterCommand(int number) {
@@ -212,7 +297,7 @@ void WindowDriver::AfterCommand(int number) {
     if (const std::string trouble = settler_.Settle(window_.get()); !trouble.empty())
         *err_ << "line " << number << ": " << trouble << "\n";
     if (!window_->isVisible()) return;
-    for (const std::string& line : MirrorDifferences(game_->form, shown_, screen_.TwipsPerPixel()))
+    for (const std::string& line : MirrorDifferences(game_->form, shown_, screen_.TwipsPerPixel(), *window_))
         out_ << "Mirror = " << Json(line) << "\n";
 }
 

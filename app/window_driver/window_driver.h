@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QPoint>
+#include <QTemporaryDir>
 #include <QtGlobal>
 #include <memory>
 
@@ -23,6 +24,7 @@ class QScrollBar;
 class QWindow;
 
 namespace qm::qt {
+class Comforts;
 class MainWindow;
 }
 
@@ -52,10 +54,13 @@ private:
     Storage& StoragePort() override { return storage_; }
     bool ExtraCommand(const Words& words) override;
     std::optional<std::string> ExtraProperty(const Control& control, const std::string& property) override;
+    std::optional<std::string> OwnProperty(const std::string& name, const std::string& property) override;
+    bool TickOwnTimer(const std::string& name, int count) override;
     void AfterCommand(int number) override;
 
-    void KeyCommand(const std::string& name);
+    void KeyCommand(const std::string& command, const std::string& name);
     void ShotCommand(const std::string& file);
+    void WheelCommand(const std::string& name, int notches);
 
     QWidget& WidgetOf(const Control& control);
     QWindow& Window();
@@ -78,6 +83,10 @@ private:
     HeldTimers timers_;
     ShownControls shown_;
     std::unique_ptr<qt::MainWindow> window_;
+    qt::Comforts* comforts_ = nullptr;  // the window's own
+    // The player's settings, private to this run of the driver: no run
+    // sees another's, and a load after an unload finds what it left.
+    QTemporaryDir config_;
     std::ostream* err_ = nullptr;
     bool ended_ = false;
 };

@@ -26,6 +26,7 @@ struct Script {
     bool makes = true, opens = true, startWorks = true, playing = false;
     std::string opened;
     int made = 0, starts = 0, closes = 0;
+    double volume = -1;  // never set
 };
 
 struct ScriptedOutput : MusicOutput {
@@ -45,6 +46,7 @@ struct ScriptedOutput : MusicOutput {
         ++s.closes;
         s.playing = false;
     }
+    void SetVolume(double level) override { s.volume = level; }
     Script& s;
 };
 
@@ -195,6 +197,24 @@ TEST_F(MusicDevice, HoldsOnePieceAtATimeAndMakesOneOutput) {
     StatusOnceOpened();
     EXPECT_EQ(other, script.opened);
     EXPECT_EQ(1, script.made);
+}
+
+// The player's volume reaches the output whenever it changes, also one
+// chosen before the slow opening finished, and no command or reply differs.
+TEST_F(MusicDevice, ThePlayersVolumeReachesTheOutputWithoutAnyCommand) {
+    StartUp();
+    device.SetVolume(40);
+    gate.set_value();
+    EXPECT_EQ("playing        ", StatusOnceOpened());
+    EXPECT_DOUBLE_EQ(0.4, script.volume);
+    device.SetVolume(0);
+    EXPECT_DOUBLE_EQ(0, script.volume);
+    EXPECT_EQ("playing        ", Status());
+    script.playing = false;
+    BgmTim_Timer(game);
+    EXPECT_EQ(2, script.starts);
+    EXPECT_DOUBLE_EQ(0, script.volume);  // a new start keeps it
+    EXPECT_EQ(0, game.music.MciResult);
 }
 
 TEST_F(MusicDevice, RefusesAnyOtherCommandOrAliasAndTouchesNothing) {

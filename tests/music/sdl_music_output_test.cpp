@@ -3,6 +3,7 @@
 
 #include "sdl_music_output.h"
 
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -54,6 +55,20 @@ TEST_F(SdlMusic, PlaysAWaveToItsEndAndFromItsBeginningAgain) {
     ASSERT_TRUE(output.Start());
     output.Stop();
     EXPECT_FALSE(output.Playing());
+}
+
+// The game starts the piece again each time it ends: the player's volume
+// must hold for every start.
+TEST_F(SdlMusic, KeepsThePlayersVolumeForEveryStart) {
+    testing::WriteToneWave(Path("bgm.wav"), 0.1);
+    SdlMusicOutput output;
+    ASSERT_TRUE(output.Open(Path("bgm.wav")));
+    output.SetVolume(0.5);
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(output.Start());
+        EXPECT_EQ(MIX_MAX_VOLUME / 2, Mix_VolumeMusic(-1));
+        output.Stop();
+    }
 }
 
 TEST_F(SdlMusic, OnlyWaveDataPlays) {

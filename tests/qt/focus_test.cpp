@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "window_fixture.h"
 
@@ -100,6 +101,34 @@ TEST_F(QtWindowFocus, TabShowsWhereTheFocusIs) {
     const QImage unfocused = start.grab().toImage();
     while (QApplication::focusWidget() != &start) Press(Qt::Key_Tab);
     EXPECT_NE(unfocused, start.grab().toImage());
+}
+
+}  // namespace
+}  // namespace qm::qt
+
+namespace qm::qt {
+namespace {
+
+// Tab reaches the colour bars of the open workshop, shows it with a frame,
+// and the arrow keys then move the bar as clicks on its arrows do.
+TEST_F(QtWindowFocus, TheArrowKeysMoveAColourBarThatTabReached) {
+    ShowActive();
+    ClickOn(Widget("ComStt"));
+    window.Call([](Game& g) {
+        g.state.Shown.Workshop = true;
+        g.Project();
+    });
+    auto& red = Widget<QScrollBar>("ColorScl(0)");
+    const int before = form.ColorScl[0].value;
+    const QImage unfocused = red.grab().toImage();
+    while (QApplication::focusWidget() != &red) Press(Qt::Key_Tab);
+    EXPECT_NE(unfocused, red.grab().toImage());
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Right);
+    EXPECT_EQ(before + 2, form.ColorScl[0].value);
+    EXPECT_EQ(before + 2, red.value());
+    Press(Qt::Key_Left);
+    EXPECT_EQ(before + 1, form.ColorScl[0].value);
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ protected:
     }
 
     std::vector<std::string> Differences() {
-        return MirrorDifferences(game.form, ShownControlsOf(game.form, window), screen.TwipsPerPixel());
+        return MirrorDifferences(game.form, ShownControlsOf(game.form, window), screen.TwipsPerPixel(), window);
     }
 
     QTemporaryDir folder;

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # tests/window/on_desktop.sh COMMAND [ARG...]: runs COMMAND on a desktop of
 # its own: a virtual X display (Xvfb, 1920 x 1200, large enough for every
-# screen a scenario sets) with the openbox window manager, which activates
-# and focuses windows as a player's desktop does. Prints what COMMAND prints
-# and ends with its status.
+# screen a scenario sets; DESKTOP_SIZE=WxH gives another) with the openbox
+# window manager, which activates and focuses windows as a player's desktop
+# does. Prints what COMMAND prints and ends with its status.
 set -euo pipefail
 
 # Runs on the display: the window manager first, and COMMAND once it manages
@@ -38,4 +38,4 @@ trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 # xvfb-run -a takes the next free display number, and the next again when
 # another server took it meanwhile.
-xvfb-run -a -s "-screen 0 1920x1200x24" bash -c "$(declare -f desktop); desktop \"\$@\"" _ "$@"
+xvfb-run -a -s "-screen 0 ${DESKTOP_SIZE:-1920x1200}x24" bash -c "$(declare -f desktop); desktop \"\$@\"" _ "$@"
