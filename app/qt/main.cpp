@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "bench_press_probe.h"
 #include "command_music_device.h"
 #include "core/game.h"
 #include "core/lifecycle.h"
@@ -61,6 +62,7 @@ int main(int argc, char** argv) {
     if (game.exitCode) return *game.exitCode;
     qm::qt::ReportFirstPaintIfAsked(*window.findChild<QWidget*>("PicStt"));
     qm::qt::MeasureTextPacingIfAsked(window);
+    qm::qt::PressIfAsked(window);
     window.show();
     const int exitCode = QApplication::exec();
     // The game's unload has written all it keeps and closed its music. What
