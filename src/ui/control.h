@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/colour.h"
+#include "core/revised.h"
 
 namespace qm {
 
@@ -30,7 +31,10 @@ struct Control {
     std::string toolTip;
     int value = 0;  // check box 0/1, option 0/1, scroll bar position
     int min = 0, max = 0, smallChange = 1, largeChange = 1;
+    // The rows, set through SetList only: listRevision tells a front end
+    // whether they changed without comparing them row by row.
     std::vector<std::string> list;
+    Revision listRevision = NewRevision();
     int listIndex = -1;
     // The text of the chosen row; empty when no row is chosen.
     std::string ChosenText() const {
@@ -55,9 +59,10 @@ struct Control {
     int pictureWidth = 0, pictureHeight = 0;
     const Control* drawnFrom = nullptr;
 
-    void ClearList() {
-        list.clear();
-        listIndex = -1;
+    // `from` is the revision of the data the rows were drawn from, if any.
+    void SetList(std::vector<std::string> rows, Revision from = NewRevision()) {
+        list = std::move(rows);
+        listRevision = from;
     }
 
     // "Com(3)" for an array member, "PicStt" otherwise.

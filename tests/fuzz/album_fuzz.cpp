@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::WriteBytes(folder / "txt" / "arub.txt", Template(input));
     const std::string event = input.ConsumeRandomLengthString(4096);
     for (const std::string& name : fuzz::RawLines(input.ConsumeRandomLengthString(1024)))
-        s.PictureRegister.push_back(Cp932ToUtf8(name));
+        s.PictureRegister.Edit().push_back(Cp932ToUtf8(name));
     const int mode = input.ConsumeBool() ? 1 : 0;
     if (!s.PictureRegister.empty())
         game.form.LstIvent.listIndex = input.ConsumeIntegralInRange<int>(0, s.PictureRegister.size() - 1);
