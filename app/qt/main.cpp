@@ -42,7 +42,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("quillmere");
     QApplication::setApplicationDisplayName("Quillmere");
     QApplication::setDesktopFileName(QUILLMERE_APP_ID);
-    QApplication::setWindowIcon(qm::qt::GameIcon());
 
     qm::qt::QtDialogs dialogs;
     qm::qt::QtPictures pictures;
@@ -60,7 +59,11 @@ int main(int argc, char** argv) {
     qm::qt::CloseOnTerminationSignals(window);
     window.Call(qm::Form_Load);
     if (game.exitCode) return *game.exitCode;
-    qm::qt::ReportFirstPaintIfAsked(*window.findChild<QWidget*>("PicStt"));
+    // The icon is the window manager's, not part of the first frame; Qt
+    // hands it to the window once it is set.
+    QWidget& title = *window.findChild<QWidget*>("PicStt");
+    qm::qt::AfterFirstPaint(title, [] { QApplication::setWindowIcon(qm::qt::GameIcon()); });
+    qm::qt::ReportFirstPaintIfAsked(title);
     qm::qt::MeasureTextPacingIfAsked(window);
     qm::qt::PressIfAsked(window);
     window.show();

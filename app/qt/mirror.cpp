@@ -17,11 +17,6 @@
 namespace qm::qt {
 namespace {
 
-// The finest interval a timer of the game gets, as the desktop timers the
-// game was made for never fired faster: the music timer asks for 1 ms,
-// and ticking it that often would keep a core busy copying the model.
-constexpr int kTimerResolutionMs = 15;
-
 Appearance AppearanceOf(const Control& c, double twipsPerPixel) {
     Appearance appearance{.rect = PixelRectOf(c, twipsPerPixel)};
     ShownFields(appearance) = ShownFields(c);
@@ -150,7 +145,10 @@ void Mirror::AddWidget(const Control& control, QWidget& widget) {
 void Mirror::AddTimer(const Control& control, QTimer& timer) { timers_.emplace_back(&control, &timer); }
 
 void Mirror::Apply() {
-    for (Shown& shown : widgets_) ApplyControl(shown);
+    for (Shown& shown : widgets_) {
+        ApplyControl(shown);
+        ApplyFont(shown);
+    }
     if (stackingApplied_ != form_.StackingRevision()) {
         for (const Shown& shown : widgets_)
             if (shown.control->kind == Kind::Window || shown.control->kind == Kind::Panel)
@@ -159,7 +157,7 @@ void Mirror::Apply() {
     }
     for (auto [control, timer] : timers_) {
         const bool ticking = control->enabled && control->interval > 0;
-        const int interval = std::max(control->interval, kTimerResolutionMs);
+        const int interval = TickIntervalOf(form_, *control);
         if (timer->interval() != interval) timer->setInterval(interval);
         if (timer->isActive() != ticking) ticking ? timer->start() : timer->stop();
     }
@@ -181,9 +179,19 @@ void Mirror::ApplyControl(Shown& shown) {
     } else {
         ShowCommon(*shown.widget, c, now.rect);
         ShowOfKind(*shown.widget, c, pictures_);
-        shown.widget->setFont(FittedFont(*shown.widget, c));
+        shown.fontDue = true;
     }
     shown.appearance = std::move(now);
+}
+
+// Fitting a font measures the text at one size after another, which loads
+// glyphs: most of the game's widgets are hidden at start-up, and each gets
+// its font when it first shows instead.
+void Mirror::ApplyFont(Shown& shown) {
+    if (!shown.fontDue || !ShownInModel(*shown.control)) return;
+    const QSignalBlocker blocker(shown.widget);
+    shown.widget->setFont(FittedFont(*shown.widget, *shown.control));
+    shown.fontDue = false;
 }
 
 void Mirror::ApplyStacking(const Control& container) {

@@ -17,9 +17,6 @@ namespace {
 
 using headless::Json;
 
-// The finest interval the window gives a timer (see app/qt/mirror.cpp).
-constexpr int kTimerResolutionMs = 15;
-
 class Differences {
 public:
     explicit Differences(const Control& control) : control_(control) {}
@@ -135,15 +132,16 @@ void CompareWidget(Differences& d, const Control& c, const QWidget& w, double tw
         d.CompareRect(model, w.geometry());
         d.Compare("ToolTipText", qt::TextOf(c.toolTip), w.toolTip());
         // The window may draw a caption smaller than the game asks, as far
-        // as it must to fit the widget whole.
-        d.Compare("FontSize", qt::FittedFont(w, c).pointSizeF(), w.font().pointSizeF());
+        // as it must to fit the widget whole; a hidden widget gets its font
+        // when it shows.
+        if (qt::ShownInModel(c)) d.Compare("FontSize", qt::FittedFont(w, c).pointSizeF(), w.font().pointSizeF());
     }
     CompareKind(d, c, w);
 }
 
-void CompareTimer(Differences& d, const Control& c, const QTimer& timer) {
+void CompareTimer(Differences& d, const Form& form, const Control& c, const QTimer& timer) {
     d.Compare("Enabled", c.enabled && c.interval > 0, timer.isActive());
-    d.Compare("Interval", std::max(c.interval, kTimerResolutionMs), timer.interval());
+    d.Compare("Interval", qt::TickIntervalOf(form, c), timer.interval());
 }
 
 }  // namespace
@@ -176,7 +174,7 @@ std::vector<std::string> MirrorDifferences(const Form& form, const ShownControls
         Differences d(*c);
         if (const auto w = shown.widgets.find(c); w != shown.widgets.end())
             CompareWidget(d, *c, *w->second, twipsPerPixel);
-        if (const auto t = shown.timers.find(c); t != shown.timers.end()) CompareTimer(d, *c, *t->second);
+        if (const auto t = shown.timers.find(c); t != shown.timers.end()) CompareTimer(d, form, *c, *t->second);
         add(d);
     }
     return lines;
