@@ -129,6 +129,7 @@ TEST_F(QtWindow, TouchesOnlyTheWidgetsWhoseControlsChanged) {
         g.state.Items.Edit().push_back(ItemOfRow("2 哀"));
         g.state.PictureRegister.Edit().push_back("135");
         g.form.CountMaxLst.SetList({"ふつうモード"});
+        g.Project();
     });
     ASSERT_EQ(1, Widget<QListWidget>("LstKan").count());
     EXPECT_EQ("2 哀", Widget<QListWidget>("LstKan").item(0)->text());

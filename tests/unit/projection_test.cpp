@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "core/revised.h"
 #include "fake_game.h"
 #include "pictures/picture_viewer.h"
+#include "temp_folder.h"
 #include "world/mixing_dish.h"
 #include "world/world_parts.h"
 
@@ -115,7 +117,10 @@ TEST_F(ProjectionTest, TheHandlersChangesReachTheLists) {
     EXPECT_TRUE(form.LstItem.list.empty());
     EXPECT_TRUE(form.LstWorldItem[2].list.empty());
 
-    // A memory picture seen for the first time joins the register.
+    // A memory picture seen for the first time joins the register, which
+    // is written at once.
+    const testing::TempFolder sys;
+    game.state.SysFolder = sys.path().string() + "/";
     fake.pictures.sizes["/game/img/246.png"] = {480, 360};
     game.state.PicturesPresent = true;
     game.state.PictureExt = ".png";
@@ -123,6 +128,7 @@ TEST_F(ProjectionTest, TheHandlersChangesReachTheLists) {
     LBlIvent_See(game, "246");
     game.Project();
     EXPECT_EQ((std::vector<std::string>{"012", "135", "246"}), form.LstIvent.list);
+    EXPECT_TRUE(std::filesystem::exists(sys.path() / "lstphoto.dat"));
 }
 
 TEST_F(ProjectionTest, RowsWrittenOverFromOutsideAreDrawnAgainFromTheState) {
