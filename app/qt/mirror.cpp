@@ -68,7 +68,7 @@ void ShowScrollBar(QScrollBar& bar, const Control& c) {
 
 void ShowList(ChoiceList& list, const Control& c) {
     QStringList rows;
-    for (const std::string& row : c.list) rows << TextOf(row);
+    for (const std::string& row : c.Rows()) rows << TextOf(row);
     QStringList shown;
     for (int i = 0; i < list.count(); ++i) shown << list.item(i)->text();
     if (shown != rows) {

@@ -50,8 +50,8 @@ struct Appearance {
 template <class T>
 auto ShownFields(T& x) {
     return std::tie(x.visible, x.enabled, x.caption, x.toolTip, x.value, x.min, x.max, x.smallChange, x.largeChange,
-                    x.listRevision, x.listIndex, x.backColor, x.foreColor, x.transparent, x.borderStyle, x.fontSize, x.serif,
-                    x.drawnFrom, x.picture);
+                    x.listRevision, x.listIndex, x.backColor, x.foreColor, x.transparent, x.borderStyle, x.fontSize,
+                    x.serif, x.drawnFrom, x.picture);
 }
 
 class Mirror {

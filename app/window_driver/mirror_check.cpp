@@ -56,7 +56,7 @@ QStringList Rows(const QListWidget& list) {
 
 QStringList Rows(const Control& c) {
     QStringList rows;
-    for (const std::string& row : c.list) rows << qt::TextOf(row);
+    for (const std::string& row : c.Rows()) rows << qt::TextOf(row);
     return rows;
 }
 

@@ -8,8 +8,8 @@
 #include <QScrollBar>
 
 #include "ui/events.h"
-#include "world/world_parts.h"
 #include "window_fixture.h"
+#include "world/world_parts.h"
 
 namespace qm::qt {
 namespace {

@@ -67,13 +67,13 @@ protected:
 
 TEST_F(ProjectionTest, ACallThatChangesNothingRewritesNoList) {
     const std::vector<Revision> before = Revisions();
-    const std::string* rows = form.LstWorldItem[1].list.data();
+    const std::string* rows = form.LstWorldItem[1].Rows().data();
     game.Project();
     game.Project();
     EXPECT_EQ(before, Revisions());
-    EXPECT_EQ(rows, form.LstWorldItem[1].list.data()) << "the rows were built again";
-    EXPECT_EQ((std::vector<std::string>{"2 哀", "0 喜"}), form.LstKan.list);
-    EXPECT_EQ((std::vector<std::string>{"森"}), form.LstWorldItem[1].list);
+    EXPECT_EQ(rows, form.LstWorldItem[1].Rows().data()) << "the rows were built again";
+    EXPECT_EQ((std::vector<std::string>{"2 哀", "0 喜"}), form.LstKan.Rows());
+    EXPECT_EQ((std::vector<std::string>{"森"}), form.LstWorldItem[1].Rows());
     EXPECT_EQ("2/64", form.LBlIvent.caption);
 }
 
@@ -84,13 +84,17 @@ TEST_F(ProjectionTest, EachChangeRedrawsItsOwnListAndNoOther) {
         std::vector<bool> redrawn;  // LstKan, LstItem, the four world columns, LstIvent
     };
     const std::vector<Case> cases = {
-        {"an item", [](GameState& s) { s.Items.Edit().push_back(ItemOfRow("3 楽")); },
+        {"an item",
+         [](GameState& s) { s.Items.Edit().push_back(ItemOfRow("3 楽")); },
          {true, false, false, false, false, false, false}},
         {"the dish", [](GameState& s) { s.Dish.Edit().clear(); }, {false, true, false, false, false, false, false}},
         {"a world part",
-         [](GameState& s) { s.World.Edit().push_back(WorldPartOf({"川【植物】", "川", "0 1 0 0 0", "1"})); },
+         [](GameState& s) {
+             s.World.Edit().push_back(WorldPartOf({"川【植物】", "川", "0 1 0 0 0", "1"}));
+         },
          {false, false, true, true, true, true, false}},
-        {"the register", [](GameState& s) { s.PictureRegister.Edit().push_back("246"); },
+        {"the register",
+         [](GameState& s) { s.PictureRegister.Edit().push_back("246"); },
          {false, false, false, false, false, false, true}},
     };
     for (const Case& c : cases) {
@@ -101,11 +105,11 @@ TEST_F(ProjectionTest, EachChangeRedrawsItsOwnListAndNoOther) {
         for (std::size_t i = 0; i < after.size(); ++i)
             EXPECT_EQ(c.redrawn[i], before[i] != after[i]) << c.what << ", list " << i;
     }
-    EXPECT_EQ((std::vector<std::string>{"2 哀", "0 喜", "3 楽"}), form.LstKan.list);
-    EXPECT_TRUE(form.LstItem.list.empty());
-    EXPECT_EQ((std::vector<std::string>{"森【生物】", "川【植物】"}), form.LstWorldItem[0].list);
-    EXPECT_EQ((std::vector<std::string>{"0", "1"}), form.LstWorldItem[3].list);
-    EXPECT_EQ((std::vector<std::string>{"012", "135", "246"}), form.LstIvent.list);
+    EXPECT_EQ((std::vector<std::string>{"2 哀", "0 喜", "3 楽"}), form.LstKan.Rows());
+    EXPECT_TRUE(form.LstItem.Rows().empty());
+    EXPECT_EQ((std::vector<std::string>{"森【生物】", "川【植物】"}), form.LstWorldItem[0].Rows());
+    EXPECT_EQ((std::vector<std::string>{"0", "1"}), form.LstWorldItem[3].Rows());
+    EXPECT_EQ((std::vector<std::string>{"012", "135", "246"}), form.LstIvent.Rows());
     EXPECT_EQ("3/64", form.LBlIvent.caption);
 }
 
@@ -113,9 +117,9 @@ TEST_F(ProjectionTest, TheHandlersChangesReachTheLists) {
     // A saved game read back replaces every list; a reset empties the game's.
     ReplaceEmotionLists(game, {ItemOfRow("1 怒")}, {}, {});
     game.Project();
-    EXPECT_EQ((std::vector<std::string>{"1 怒"}), form.LstKan.list);
-    EXPECT_TRUE(form.LstItem.list.empty());
-    EXPECT_TRUE(form.LstWorldItem[2].list.empty());
+    EXPECT_EQ((std::vector<std::string>{"1 怒"}), form.LstKan.Rows());
+    EXPECT_TRUE(form.LstItem.Rows().empty());
+    EXPECT_TRUE(form.LstWorldItem[2].Rows().empty());
 
     // A memory picture seen for the first time joins the register, which
     // is written at once.
@@ -127,7 +131,7 @@ TEST_F(ProjectionTest, TheHandlersChangesReachTheLists) {
     game.state.ImgFolder = "/game/img/";
     LBlIvent_See(game, "246");
     game.Project();
-    EXPECT_EQ((std::vector<std::string>{"012", "135", "246"}), form.LstIvent.list);
+    EXPECT_EQ((std::vector<std::string>{"012", "135", "246"}), form.LstIvent.Rows());
     EXPECT_TRUE(std::filesystem::exists(sys.path() / "lstphoto.dat"));
 }
 
@@ -135,8 +139,8 @@ TEST_F(ProjectionTest, RowsWrittenOverFromOutsideAreDrawnAgainFromTheState) {
     form.LstKan.SetList({"stale"});
     form.LstIvent.SetList({});
     game.Project();
-    EXPECT_EQ((std::vector<std::string>{"2 哀", "0 喜"}), form.LstKan.list);
-    EXPECT_EQ((std::vector<std::string>{"012", "135"}), form.LstIvent.list);
+    EXPECT_EQ((std::vector<std::string>{"2 哀", "0 喜"}), form.LstKan.Rows());
+    EXPECT_EQ((std::vector<std::string>{"012", "135"}), form.LstIvent.Rows());
 }
 
 }  // namespace
