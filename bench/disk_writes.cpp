@@ -78,10 +78,11 @@ int main(int argc, char** argv) {
     game.state.SysFolder = qm::Utf8Of(folder) + "/";
     game.state.PointLimit = 500;
     game.state.SelectedSlot = 1;
-    game.form.LstKan.list.assign(10, "2 哀");
-    game.form.LstItem.list.assign(5, "0 喜");
-    for (qm::Control& column : game.form.LstWorldItem) column.list.assign(8, "あいう");
-    for (int i = 0; i < 64; ++i) game.form.LstIvent.list.push_back(std::to_string(100 + i));
+    // A game well on its way: the save and the register hold what it holds.
+    game.state.Items = std::vector<qm::EmotionItem>(10, qm::ItemOfRow("2 哀"));
+    game.state.Dish = std::vector<qm::EmotionItem>(5, qm::ItemOfRow("0 喜"));
+    game.state.World = std::vector<qm::WorldPart>(8, qm::WorldPart{.name = "あいう", .counts = {1, 0, 2, 0, 0}});
+    for (int i = 0; i < 64; ++i) game.state.PictureRegister.Edit().push_back(std::to_string(100 + i));
 
     UnsyncedDisk unsynced;
     std::vector<double> save[2], picture[2];

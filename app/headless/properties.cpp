@@ -25,8 +25,8 @@ std::optional<std::string> Value(const Control& c) {
 std::optional<std::string> Text(const Control& c) {
     if (c.kind == Kind::TextBox) return Json(c.caption);
     if (!IsList(c)) return std::nullopt;
-    const bool selected = c.listIndex >= 0 && c.listIndex < static_cast<int>(c.list.size());
-    return Json(selected ? c.list[c.listIndex] : std::string());
+    const bool selected = c.listIndex >= 0 && c.listIndex < static_cast<int>(c.Rows().size());
+    return Json(selected ? c.Rows()[c.listIndex] : std::string());
 }
 
 std::string Matrix(const std::array<std::array<std::int16_t, 3>, 3>& rows) {
@@ -44,7 +44,7 @@ std::optional<std::string> ControlProperty(const Control& c, const std::string& 
         {"Caption", [](const Control& c) { return Json(c.caption); }},
         {"ToolTipText", [](const Control& c) { return Json(c.toolTip); }},
         {"Value", Value},
-        {"List", [](const Control& c) { return IsList(c) ? std::optional(Json(c.list)) : std::nullopt; }},
+        {"List", [](const Control& c) { return IsList(c) ? std::optional(Json(c.Rows())) : std::nullopt; }},
         {"ListIndex", [](const Control& c) { return IsList(c) ? std::optional(Json(c.listIndex)) : std::nullopt; }},
         {"Text", Text},
         {"BackColor", [](const Control& c) { return Json(static_cast<int>(c.backColor)); }},

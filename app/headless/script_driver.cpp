@@ -141,7 +141,7 @@ void ScriptDriver::MenuCommand(const Words& w) { Choose(FindKind(Find(w[1]), w[1
 void ScriptDriver::SelectCommand(const Words& w) {
     Control& list = FindKind(Find(w[1]), w[1], Kind::List, "a list");
     const int row = ToInt(w[2]);
-    if (row < -1 || row >= static_cast<int>(list.list.size())) throw ScriptError(w[1] + " has no row " + w[2]);
+    if (row < -1 || row >= static_cast<int>(list.Rows().size())) throw ScriptError(w[1] + " has no row " + w[2]);
     Select(list, row);
 }
 

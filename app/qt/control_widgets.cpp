@@ -128,7 +128,7 @@ const WidgetKind kList = {
         [](QWidget& widget, const Control& c, const QtPictures&) {
             auto& list = static_cast<ChoiceList&>(widget);
             QStringList rows;
-            for (const std::string& row : c.list) rows << TextOf(row);
+            for (const std::string& row : c.Rows()) rows << TextOf(row);
             QStringList shown;
             for (int i = 0; i < list.count(); ++i) shown << list.item(i)->text();
             if (shown != rows) {

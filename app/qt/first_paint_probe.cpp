@@ -27,27 +27,35 @@ void Report() {
     QCoreApplication::exit(0);
 }
 
-// A paint event is only the start of painting: the report waits until the
+// A paint event is only the start of painting: `then` waits until the
 // event loop is back, by when the window has been drawn and flushed.
 class FirstPaintProbe : public QObject {
 public:
-    using QObject::QObject;
+    FirstPaintProbe(QObject* parent, std::function<void()> then) : QObject(parent), then_(std::move(then)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            QTimer::singleShot(0, &Report);
+            QTimer::singleShot(0, then_);
+            deleteLater();
         }
         return false;
     }
+
+private:
+    std::function<void()> then_;
 };
 
 }  // namespace
 
 void ReportFirstPaintIfAsked(QWidget& widget) {
     if (!qEnvironmentVariableIsSet("QUILLMERE_BENCH_FIRST_PAINT")) return;
-    widget.installEventFilter(new FirstPaintProbe(&widget));
+    AfterFirstPaint(widget, &Report);
+}
+
+void AfterFirstPaint(QWidget& widget, std::function<void()> then) {
+    widget.installEventFilter(new FirstPaintProbe(&widget, std::move(then)));
 }
 
 }  // namespace qm::qt

@@ -73,7 +73,7 @@ std::function<bool(const QFont&)> FitTest(const QWidget& widget, const Control& 
     if (const auto* label = qobject_cast<const QLabel*>(&widget))
         return [label, caption = TextOf(c.caption)](const QFont& f) { return LabelFits(*label, caption, f); };
     if (const auto* list = qobject_cast<const QListWidget*>(&widget))
-        return [list, &c](const QFont& f) { return RowsFit(*list, c.list, f); };
+        return [list, &c](const QFont& f) { return RowsFit(*list, c.Rows(), f); };
     return nullptr;
 }
 

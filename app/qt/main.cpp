@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "bench_press_probe.h"
 #include "comforts.h"
 #include "command_music_device.h"
 #include "game/game.h"
@@ -43,7 +44,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("quillmere");
     QApplication::setApplicationDisplayName("Quillmere");
     QApplication::setDesktopFileName(QUILLMERE_APP_ID);
-    QApplication::setWindowIcon(qm::qt::GameIcon());
 
     qm::qt::QtDialogs dialogs;
     qm::qt::QtPictures pictures;
@@ -63,9 +63,14 @@ int main(int argc, char** argv) {
     if (game.exitCode) return *game.exitCode;
     qm::qt::Comforts comforts(window, game, dialogs, qm::qt::SettingsStore(qm::qt::SettingsStore::DefaultFile()),
                               [&audio](int percent) { audio.SetVolume(percent); });
-    qm::qt::ReportFirstPaintIfAsked(*window.findChild<QWidget*>("PicStt"));
+    // The icon is the window manager's, not part of the first frame; Qt
+    // hands it to the window once it is set.
+    QWidget& title = *window.findChild<QWidget*>("PicStt");
+    qm::qt::AfterFirstPaint(title, [] { QApplication::setWindowIcon(qm::qt::GameIcon()); });
+    qm::qt::ReportFirstPaintIfAsked(title);
     qm::qt::MeasureTextPacingIfAsked(window);
     qm::qt::MeasureHistoryOpeningIfAsked(window, game);
+    qm::qt::PressIfAsked(window);
     comforts.ShowWindow();
     const int exitCode = QApplication::exec();
     // The game's unload has written all it keeps and closed its music. What

@@ -15,13 +15,9 @@
 namespace qm::qt {
 namespace {
 
-// The finest interval a timer of the game gets, as the desktop timers the
-// game was made for never fired faster: the music timer asks for 1 ms,
-// and ticking it that often would keep a core busy copying the model.
-constexpr int kTimerResolutionMs = 15;
-
 Appearance AppearanceOf(const Control& c, double twipsPerPixel) {
-    Appearance appearance{.rect = PixelRectOf(c, twipsPerPixel)};
+    Appearance appearance;
+    appearance.rect = PixelRectOf(c, twipsPerPixel);
     ShownFields(appearance) = ShownFields(c);
     return appearance;
 }
@@ -62,7 +58,10 @@ void Mirror::AddWidget(const Control& control, QWidget& widget) {
 void Mirror::AddTimer(const Control& control, QTimer& timer) { timers_.emplace_back(&control, &timer); }
 
 void Mirror::Apply() {
-    for (Shown& shown : widgets_) ApplyControl(shown);
+    for (Shown& shown : widgets_) {
+        ApplyControl(shown);
+        ApplyFont(shown);
+    }
     if (stackingApplied_ != form_.StackingRevision()) {
         for (const Shown& shown : widgets_)
             if (shown.control->kind == Kind::Window || shown.control->kind == Kind::Panel)
@@ -71,7 +70,7 @@ void Mirror::Apply() {
     }
     for (auto [control, timer] : timers_) {
         const bool ticking = Runs(*control, look_);
-        const int interval = std::max(control->interval, kTimerResolutionMs);
+        const int interval = TickIntervalOf(form_, *control);
         if (timer->interval() != interval) timer->setInterval(interval);
         if (timer->isActive() != ticking) ticking ? timer->start() : timer->stop();
     }
@@ -98,10 +97,20 @@ void Mirror::ApplyControl(Shown& shown) {
         const Control looked = AsShown(c, look_, screen_.TwipsPerPixel());
         ShowCommon(*shown.widget, looked, now.rect);
         ShowOnWidget(*shown.widget, looked, pictures_);
-        shown.widget->setFont(FittedFont(*shown.widget, looked));
         if (auto* label = qobject_cast<ClickLabel*>(shown.widget)) label->SetBand(Banded(c, look_));
+        shown.fontDue = true;
     }
     shown.appearance = std::move(now);
+}
+
+// Fitting a font measures the text at one size after another, which loads
+// glyphs: most of the game's widgets are hidden at start-up, and each gets
+// its font when it first shows instead.
+void Mirror::ApplyFont(Shown& shown) {
+    if (!shown.fontDue || !ShownInModel(*shown.control)) return;
+    const QSignalBlocker blocker(shown.widget);
+    shown.widget->setFont(FittedFont(*shown.widget, AsShown(*shown.control, look_, screen_.TwipsPerPixel())));
+    shown.fontDue = false;
 }
 
 void Mirror::ApplyStacking(const Control& container) {

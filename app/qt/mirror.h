@@ -1,7 +1,9 @@
 #pragma once
 // Copies the model into the widgets and timers. A widget is touched only
-// when what it shows of its control has changed since the last copy: the
-// music timer ticks every millisecond and every tick ends in a copy.
+// when what it shows of its control has changed since the last copy, and a
+// list's rows are compared by their revision, never row by row: a copy
+// after a call that changed nothing costs a glance at each control's small
+// fields, whatever the size of the game's lists.
 
 #include <QRect>
 #include <QTimer>
@@ -29,7 +31,7 @@ struct Appearance {
     bool visible = true, enabled = true;
     std::string caption, toolTip;
     int value = 0, min = 0, max = 0, smallChange = 1, largeChange = 1;
-    std::vector<std::string> list;
+    Revision listRevision = 0;
     int listIndex = -1;
     Colour backColor = 0, foreColor = 0;
     bool transparent = false;
@@ -49,8 +51,8 @@ struct Appearance {
 template <class T>
 auto ShownFields(T& x) {
     return std::tie(x.visible, x.enabled, x.caption, x.toolTip, x.value, x.min, x.max, x.smallChange, x.largeChange,
-                    x.list, x.listIndex, x.backColor, x.foreColor, x.transparent, x.borderStyle, x.fontSize, x.serif,
-                    x.drawnFrom, x.picture);
+                    x.listRevision, x.listIndex, x.backColor, x.foreColor, x.transparent, x.borderStyle, x.fontSize,
+                    x.serif, x.drawnFrom, x.picture);
 }
 
 class Mirror {
@@ -77,9 +79,11 @@ private:
         const Control* control;
         QWidget* widget;
         std::optional<Appearance> appearance;
+        bool fontDue = false;  // fitted once the player can see the widget
     };
 
     void ApplyControl(Shown& shown);
+    void ApplyFont(Shown& shown);
     void ApplyStacking(const Control& container);
 
     const Form& form_;

@@ -1,5 +1,6 @@
 #include "model_look.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "ui/geometry.h"
@@ -39,6 +40,12 @@ bool ShownInModel(const Control& control) {
     for (const Control* c = &control; c; c = c->container)
         if (!c->visible) return false;
     return true;
+}
+
+int TickIntervalOf(const Form& form, const Control& timer) {
+    constexpr int kTimerResolutionMs = 15;
+    constexpr int kMusicPollMs = 100;
+    return std::max(timer.interval, &timer == &form.BgmTim ? kMusicPollMs : kTimerResolutionMs);
 }
 
 }  // namespace qm::qt

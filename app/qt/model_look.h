@@ -7,7 +7,7 @@
 #include <QString>
 #include <string>
 
-#include "ui/control.h"
+#include "ui/form.h"
 
 namespace qm::qt {
 
@@ -26,5 +26,12 @@ QRect PixelRectOf(const Control& control, double twipsPerPixel);
 
 // Whether the control and every container above it are visible.
 bool ShownInModel(const Control& control);
+
+// How often the window ticks a timer of the game. Desktop timers, which the
+// game was made for, never fired faster than every 15 ms. The music timer
+// asks for 1 ms only to notice the end of the piece; the sound plays ahead
+// by one output buffer, so polling every 100 ms restarts the piece within a
+// buffer and a poll, and leaves the idle game asleep in between.
+int TickIntervalOf(const Form& form, const Control& timer);
 
 }  // namespace qm::qt

@@ -18,9 +18,6 @@ namespace {
 
 using headless::Json;
 
-// The finest interval the window gives a timer (see app/qt/mirror.cpp).
-constexpr int kTimerResolutionMs = 15;
-
 class Differences {
 public:
     explicit Differences(const Control& control) : control_(control) {}
@@ -60,7 +57,7 @@ QStringList Rows(const QListWidget& list) {
 
 QStringList Rows(const Control& c) {
     QStringList rows;
-    for (const std::string& row : c.list) rows << qt::TextOf(row);
+    for (const std::string& row : c.Rows()) rows << qt::TextOf(row);
     return rows;
 }
 
@@ -137,15 +134,16 @@ void CompareWidget(Differences& d, const Control& c, const QWidget& w, double tw
         d.CompareRect(model, w.geometry());
         d.Compare("ToolTipText", qt::TextOf(c.toolTip), w.toolTip());
         // The window may draw a caption smaller than the game asks, as far
-        // as it must to fit the widget whole.
-        d.Compare("FontSize", qt::FittedFont(w, c).pointSizeF(), w.font().pointSizeF());
+        // as it must to fit the widget whole; a hidden widget gets its font
+        // when it shows.
+        if (qt::ShownInModel(c)) d.Compare("FontSize", qt::FittedFont(w, c).pointSizeF(), w.font().pointSizeF());
     }
     CompareKind(d, c, w);
 }
 
-void CompareTimer(Differences& d, const Control& c, const QTimer& timer, const qt::WindowLook& look) {
+void CompareTimer(Differences& d, const Form& form, const Control& c, const QTimer& timer, const qt::WindowLook& look) {
     d.Compare("Enabled", qt::Runs(c, look), timer.isActive());
-    d.Compare("Interval", std::max(c.interval, kTimerResolutionMs), timer.interval());
+    d.Compare("Interval", qt::TickIntervalOf(form, c), timer.interval());
 }
 
 }  // namespace
@@ -180,7 +178,7 @@ std::vector<std::string> MirrorDifferences(const Form& form, const ShownControls
         if (const auto w = shown.widgets.find(c); w != shown.widgets.end())
             CompareWidget(d, qt::AsShown(*c, window.Look(), twipsPerPixel), *w->second, twipsPerPixel, window);
         if (const auto t = shown.timers.find(c); t != shown.timers.end())
-            CompareTimer(d, *c, *t->second, window.Look());
+            CompareTimer(d, form, *c, *t->second, window.Look());
         add(d);
     }
     return lines;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/colour.h"
+#include "core/revised.h"
 #include "core/speech_state.h"
 #include "core/world_parts.h"
 
@@ -87,11 +88,12 @@ struct GameState {
 
     // The game's lists: the emotion items collected, the mixing dish, the
     // world parts made, in order; and the memory pictures collected, which
-    // outlive every game.
-    std::vector<EmotionItem> Items;
-    std::vector<EmotionItem> Dish;
-    std::vector<WorldPart> World;
-    std::vector<std::string> PictureRegister;
+    // outlive every game. Each knows its last change, so that the window
+    // redraws a list only when it changed.
+    Revised<std::vector<EmotionItem>> Items;
+    Revised<std::vector<EmotionItem>> Dish;
+    Revised<std::vector<WorldPart>> World;
+    Revised<std::vector<std::string>> PictureRegister;
 
     Workshop Colours;
     HelpMode Help;

@@ -69,7 +69,7 @@ void SetCaptions(Form& f) {
     f.KanComSet[0].caption = "感情ヲ混ぜ皿ヘ[5]";
     f.KanComSet[1].caption = "混ぜ皿カラ創造[10]";
     f.PicPhoto.toolTip = "クリックで隠します";
-    f.CountMaxLst.list = {"ちょっぱやモード", "ふつうモード", "のんびりモード", "げきおそモード"};
+    f.CountMaxLst.SetList({"ちょっぱやモード", "ふつうモード", "のんびりモード", "げきおそモード"});
 }
 
 // Each line of the title text follows a line break, so the text begins

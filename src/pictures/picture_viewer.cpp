@@ -14,13 +14,13 @@ constexpr int kPictureTotal = 64;
 
 void LBlIvent_See(Game& game, const std::string& name) {
     GameState& s = game.state;
-    auto& entries = s.PictureRegister;
+    const auto& entries = s.PictureRegister;
     if (name.empty()) return;
     const bool isNew = std::find(entries.begin(), entries.end(), name) == entries.end();
     s.Shown.Photo = true;
     if (Tell(game, ShowPicture(game, name))) return;
     if (isNew) {
-        entries.push_back(name);
+        s.PictureRegister.Edit().push_back(name);
         Tell(game, WritePictureRegister(game));
     }
 }
@@ -41,7 +41,8 @@ void LstIvent_Click(Game& game, int) {
 void PicPhoto_Click(Game& game, int) { game.state.Shown.Photo = false; }
 
 void ShowRegister(const GameState& state, Form& form) {
-    form.LstIvent.list = state.PictureRegister;
+    if (form.LstIvent.listRevision != state.PictureRegister.LastChange())
+        form.LstIvent.SetList(*state.PictureRegister, state.PictureRegister.LastChange());
     form.LBlIvent.caption = std::to_string(state.PictureRegister.size()) + "/" + std::to_string(kPictureTotal);
 }
 

@@ -71,7 +71,7 @@ Then AwardEmotion(Game& game, const std::string& line) {
     const int emotion = EmotionOf(line);
     if (emotion < 0) return Then::Continue;
     s.AwardedEmotion = static_cast<std::int16_t>(emotion);
-    s.Items.push_back(MakeItem(emotion, s.EmotionName[emotion]));
+    s.Items.Edit().push_back(MakeItem(emotion, s.EmotionName[emotion]));
     return Then::Continue;
 }
 

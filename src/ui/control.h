@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/colour.h"
+#include "core/revised.h"
 
 namespace qm {
 
@@ -43,11 +44,14 @@ struct Control {
     std::string toolTip;
     int value = 0;  // check box 0/1, option 0/1, scroll bar position
     int min = 0, max = 0, smallChange = 1, largeChange = 1;
-    std::vector<std::string> list;
+    // The rows change through SetList only, which moves listRevision: a
+    // front end tells by it whether they changed, without comparing them.
+    const std::vector<std::string>& Rows() const { return rows_; }
+    Revision listRevision = NewRevision();
     int listIndex = -1;
     // The text of the chosen row; empty when no row is chosen.
     std::string ChosenText() const {
-        return listIndex >= 0 && listIndex < static_cast<int>(list.size()) ? list[listIndex] : std::string();
+        return listIndex >= 0 && listIndex < static_cast<int>(rows_.size()) ? rows_[listIndex] : std::string();
     }
     Colour backColor = kBlack;
     Colour foreColor = kWhite;
@@ -70,13 +74,17 @@ struct Control {
 
     Handlers on;
 
-    void ClearList() {
-        list.clear();
-        listIndex = -1;
+    // `from` is the revision of the data the rows were drawn from, if any.
+    void SetList(std::vector<std::string> rows, Revision from = NewRevision()) {
+        rows_ = std::move(rows);
+        listRevision = from;
     }
 
     // "Com(3)" for an array member, "PicStt" otherwise.
     std::string Key() const { return index < 0 ? name : name + "(" + std::to_string(index) + ")"; }
+
+private:
+    std::vector<std::string> rows_;
 };
 
 }  // namespace qm

@@ -20,6 +20,9 @@ void WriteChronicle(Game& game) {
     s.Shown.Ending = true;
 }
 
-void ShowChronicle(const GameState& state, Form& form) { form.TxtEnd.caption = state.Chronicle; }
+// The chronicle of a large world is long: it is copied only when it changed.
+void ShowChronicle(const GameState& state, Form& form) {
+    if (form.TxtEnd.caption != state.Chronicle) form.TxtEnd.caption = state.Chronicle;
+}
 
 }  // namespace qm

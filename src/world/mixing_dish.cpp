@@ -1,5 +1,9 @@
 #include "world/mixing_dish.h"
 
+#include <array>
+#include <string_view>
+#include <tuple>
+
 #include "commands/help_mode.h"
 #include "game/game.h"
 #include "game/messages.h"
@@ -24,8 +28,8 @@ void PutIntoDish(Game& game) {
         game.Message(ChooseAnItemMessage());
         return;
     }
-    s.Dish.push_back(s.Items[chosen]);
-    s.Items.erase(s.Items.begin() + chosen);
+    s.Dish.Edit().push_back(s.Items[chosen]);
+    s.Items.Edit().erase(s.Items.begin() + chosen);
     // As a list box does when its chosen row goes: nothing stays chosen.
     list.listIndex = -1;
 }
@@ -44,8 +48,8 @@ void CreateWorldPart(Game& game) {
     const int length = game.random.Draw(2) + 3;
     part.name = MakeName(game.random, length);
     part.race = s.SelectedRace;
-    s.World.push_back(std::move(part));
-    s.Dish.clear();
+    s.World.Edit().push_back(std::move(part));
+    s.Dish.Edit().clear();
     game.form.LstItem.listIndex = -1;
 }
 
@@ -71,19 +75,27 @@ void ReplaceEmotionLists(Game& game, std::vector<EmotionItem> items, std::vector
     for (Control& column : form.LstWorldItem) column.listIndex = -1;
 }
 
+// Each list is drawn again only when its part of the state has changed
+// since it was last drawn: the world may hold tens of thousands of parts.
 void ShowEmotionLists(const GameState& state, Form& form) {
-    const auto rows = [](const std::vector<EmotionItem>& items) {
+    const auto show = [](const Revised<std::vector<EmotionItem>>& items, Control& list) {
+        if (list.listRevision == items.LastChange()) return;
         std::vector<std::string> rows;
+        rows.reserve(items.size());
         for (const EmotionItem& item : items) rows.push_back(item.row);
-        return rows;
+        list.SetList(std::move(rows), items.LastChange());
     };
-    form.LstKan.list = rows(state.Items);
-    form.LstItem.list = rows(state.Dish);
-    for (Control& column : form.LstWorldItem) column.list.clear();
+    show(state.Items, form.LstKan);
+    show(state.Dish, form.LstItem);
+    if (form.LstWorldItem[0].listRevision == state.World.LastChange()) return;
+    std::array<std::vector<std::string>, std::tuple_size_v<WorldColumns>> columns;
+    for (auto& column : columns) column.reserve(state.World.size());
     for (const WorldPart& part : state.World) {
-        const WorldColumns columns = ColumnsOf(part);
-        for (std::size_t i = 0; i < columns.size(); ++i) form.LstWorldItem[i].list.push_back(columns[i]);
+        const WorldColumns shown = ColumnsOf(part);
+        for (std::size_t i = 0; i < shown.size(); ++i) columns[i].push_back(shown[i]);
     }
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        form.LstWorldItem[i].SetList(std::move(columns[i]), state.World.LastChange());
 }
 
 void InstallDish(Form& form) {

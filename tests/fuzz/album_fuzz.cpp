@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::WriteBytes(folder / "txt" / "arub.txt", Template(input));
     const std::string event = input.ConsumeRandomLengthString(4096);
     for (const std::string& name : fuzz::RawLines(input.ConsumeRandomLengthString(1024)))
-        s.PictureRegister.push_back(Cp932ToUtf8(name));
+        s.PictureRegister.Edit().push_back(Cp932ToUtf8(name));
     const AlbumKind kind = input.ConsumeBool() ? AlbumKind::OnePicture : AlbumKind::Full;
     if (!s.PictureRegister.empty())
         game.form.LstIvent.listIndex = input.ConsumeIntegralInRange<int>(0, s.PictureRegister.size() - 1);

@@ -50,6 +50,11 @@ bool Dark(QRgb pixel) { return qGray(pixel) < 128; }
 // game's own size, it keeps that size.
 TEST_F(QtWindowLook, EveryCaptionAndRowFitsAtEverySize) {
     ShowEverything();
+    // The ending's button too: a widget is fitted once it shows.
+    window.Call([](Game& g) {
+        g.state.Shown.Ending = true;
+        g.Project();
+    });
     auto& modes = Widget<QListWidget>("CountMaxLst");
     for (const int height : {300, 400, 480, 600, 768, 1024}) {
         ResizeTo(height);

@@ -9,6 +9,7 @@
 
 #include "game/events.h"
 #include "window_fixture.h"
+#include "core/world_parts.h"
 
 namespace qm::qt {
 namespace {
@@ -110,6 +111,44 @@ TEST_F(QtWindow, DropsTicksAndClicksWhileAMessageBoxIsOpen) {
 
     DeliverTick("BgmTim");
     EXPECT_EQ(1, audio.statusQueries);
+}
+
+// The window redraws what changed and nothing else: a widget set behind
+// the mirror's back stays as it is after a call that changes nothing, and
+// every change of the model, rows included, still reaches its widget.
+TEST_F(QtWindow, TouchesOnlyTheWidgetsWhoseControlsChanged) {
+    Widget<QPushButton>("ComLoad").setText("untouched");
+    Widget<QListWidget>("CountMaxLst").item(0)->setText("untouched");
+    DeliverTick("BgmTim");
+    window.Call([](Game& g) { g.Project(); });
+    EXPECT_EQ(1, audio.statusQueries);
+    EXPECT_EQ("untouched", Widget<QPushButton>("ComLoad").text());
+    EXPECT_EQ("untouched", Widget<QListWidget>("CountMaxLst").item(0)->text());
+
+    window.Call([](Game& g) {
+        g.state.Items.Edit().push_back(ItemOfRow("2 哀"));
+        g.state.PictureRegister.Edit().push_back("135");
+        g.form.CountMaxLst.SetList({"ふつうモード"});
+        g.Project();
+    });
+    ASSERT_EQ(1, Widget<QListWidget>("LstKan").count());
+    EXPECT_EQ("2 哀", Widget<QListWidget>("LstKan").item(0)->text());
+    ASSERT_EQ(1, Widget<QListWidget>("LstIvent").count());
+    EXPECT_EQ("1/64", Widget<QLabel>("LBlIvent").text());
+    ASSERT_EQ(1, Widget<QListWidget>("CountMaxLst").count());
+    EXPECT_EQ("ふつうモード", Widget<QListWidget>("CountMaxLst").item(0)->text());
+}
+
+// The music timer only asks whether the piece has ended: the window polls
+// it ten times a second, while the text keeps its own beat.
+TEST_F(QtWindow, PollsTheMusicTenTimesASecond) {
+    EXPECT_EQ(100, Widget<QTimer>("BgmTim").interval());
+    EXPECT_TRUE(Widget<QTimer>("BgmTim").isActive());
+    window.Call([](Game& g) {
+        g.form.TimSay.enabled = true;
+        g.form.TimSay.interval = 20;
+    });
+    EXPECT_EQ(20, Widget<QTimer>("TimSay").interval());
 }
 
 TEST_F(QtWindow, StartsAFreshRunOnTheFirstShowOnly) {

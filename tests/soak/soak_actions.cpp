@@ -90,8 +90,8 @@ std::string RandomPlayer::ActOnControl(Game& game) {
     if (controls.empty()) return "wait";
     Control& control = *controls[Below(static_cast<int>(controls.size()))];
     if (control.kind == Kind::List) {
-        if (control.list.empty()) return "wait";
-        const int row = Below(static_cast<int>(control.list.size()));
+        if (control.Rows().empty()) return "wait";
+        const int row = Below(static_cast<int>(control.Rows().size()));
         SelectRow(game, control, row);
         return "select " + control.Key() + " " + std::to_string(row);
     }

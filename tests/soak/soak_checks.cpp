@@ -51,7 +51,7 @@ std::optional<std::string> Broken(const Game& game, const Before& before, const 
                                   const std::vector<std::string>& messages) {
     const Form& form = game.form;
     for (const Control& column : form.LstWorldItem)
-        if (column.list.size() != form.LstWorldItem[0].list.size()) return "the four world lists are not aligned";
+        if (column.Rows().size() != form.LstWorldItem[0].Rows().size()) return "the four world lists are not aligned";
     if (game.state.PointsUsed < before.pointsUsed && !MayLowerPoints(action))
         return "the points went down from " + std::to_string(before.pointsUsed) + " to " +
                std::to_string(game.state.PointsUsed);

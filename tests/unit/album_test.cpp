@@ -99,7 +99,7 @@ TEST_F(AlbumTest, TheClickDecidesWhichAlbum) {
     EXPECT_TRUE(fs::exists(folder / "アルバム「012」.html"));
     EXPECT_TRUE(fake.dialogs.messages.back().starts_with("アルバムを制作しました。"));
 
-    game.state.PictureRegister.clear();
+    game.state.PictureRegister.Edit().clear();
     ComIvent_MouseUp(game, 0, 1);
     EXPECT_EQ("写真が無いと、アルバムは制作できません", fake.dialogs.messages.back());
 }

@@ -68,7 +68,7 @@ struct SaveView {
 };
 
 SaveView ViewOf(const Game& game) {
-    return {game.state.PointsUsed, game.form.LstKan.list, game.form.LstItem.list, game.form.LstWorldItem[1].list};
+    return {game.state.PointsUsed, game.form.LstKan.Rows(), game.form.LstItem.Rows(), game.form.LstWorldItem[1].Rows()};
 }
 
 // One run of the program after another on a copy of the game folder
@@ -189,7 +189,7 @@ Outcome StartUp(Trial& t) {
     Game& game = t.Start();
     std::string state = TitleOrPlaying(game);
     if (!game.exitCode)
-        state += ", " + Count(game.form.LstIvent.list.size(), "picture", "pictures") + " in the register";
+        state += ", " + Count(game.form.LstIvent.Rows().size(), "picture", "pictures") + " in the register";
     return {state, t.SaveBytes() == save && t.RegisterOnDisk() == register_};
 }
 
@@ -251,16 +251,16 @@ Outcome Opening(Trial& t) {
     Game& game = t.Start();
     PlayOpening(game);
     const std::string scene = game.form.Pic.picture.empty() ? "none" : game.form.Pic.picture;
-    return {
-        TitleOrPlaying(game) + "; scene " + scene + ", " + Count(game.form.LstIvent.list.size(), "picture", "pictures"),
-        t.SaveBytes() == save && KeepsAll(register_, t.RegisterOnDisk())};
+    return {TitleOrPlaying(game) + "; scene " + scene + ", " +
+                Count(game.form.LstIvent.Rows().size(), "picture", "pictures"),
+            t.SaveBytes() == save && KeepsAll(register_, t.RegisterOnDisk())};
 }
 
 // The program is killed right after the opening gave a new picture.
 Outcome KilledAfterOpening(Trial& t) {
     PlayOpening(t.Start());
-    const auto registered = t.Running().form.LstIvent.list;
-    const auto found = t.Start().form.LstIvent.list;
+    const auto registered = t.Running().form.LstIvent.Rows();
+    const auto found = t.Start().form.LstIvent.Rows();
     return {"the next start finds " + Count(found.size(), "picture", "pictures"), found == registered};
 }
 

@@ -74,11 +74,11 @@ TEST_F(LifecycleTest, AResetClearsTheGameButKeepsWhatOutlivesIt) {
     EXPECT_EQ(2, s.SoloCount[2]);
     EXPECT_EQ("", s.EventPicture);
     EXPECT_EQ((std::array<std::int16_t, 3>{9, 9, 9}), s.SlotColour[1]);
-    EXPECT_TRUE(f.LstKan.list.empty());
+    EXPECT_TRUE(f.LstKan.Rows().empty());
     EXPECT_EQ(-1, f.LstKan.listIndex);
-    EXPECT_TRUE(f.LstItem.list.empty());
-    for (const Control& column : f.LstWorldItem) EXPECT_TRUE(column.list.empty());
-    EXPECT_EQ(std::vector<std::string>{"135"}, f.LstIvent.list);
+    EXPECT_TRUE(f.LstItem.Rows().empty());
+    for (const Control& column : f.LstWorldItem) EXPECT_TRUE(column.Rows().empty());
+    EXPECT_EQ(std::vector<std::string>{"135"}, f.LstIvent.Rows());
     EXPECT_FALSE(f.TimSay.enabled);
     EXPECT_TRUE(f.PicStt.visible);
 }

@@ -121,16 +121,16 @@ TEST_F(PictureDisplayTest, TheRegisterTakesANameOnceAndOnlyIfItsPictureLoads) {
     LBlIvent_See(game, "012");
     LBlIvent_See(game, "012");
     game.Project();
-    EXPECT_EQ(std::vector<std::string>{"012"}, game.form.LstIvent.list);
+    EXPECT_EQ(std::vector<std::string>{"012"}, game.form.LstIvent.Rows());
     EXPECT_EQ("1/64", game.form.LBlIvent.caption);
     EXPECT_TRUE(game.form.PicPhoto.visible);
     LBlIvent_See(game, "135");  // no such picture: not registered, count unchanged
-    EXPECT_EQ(std::vector<std::string>{"012"}, game.form.LstIvent.list);
+    EXPECT_EQ(std::vector<std::string>{"012"}, game.form.LstIvent.Rows());
     // Without the picture folder a name is still registered.
     game.state.PicturesPresent = false;
     LBlIvent_See(game, "135");
     game.Project();
-    EXPECT_EQ((std::vector<std::string>{"012", "135"}), game.form.LstIvent.list);
+    EXPECT_EQ((std::vector<std::string>{"012", "135"}), game.form.LstIvent.Rows());
     EXPECT_EQ("2/64", game.form.LBlIvent.caption);
     EXPECT_FALSE(game.form.PicPhoto.visible);
     // Each new name is on the disk at once.

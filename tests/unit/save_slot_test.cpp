@@ -325,9 +325,9 @@ TEST_F(SaveSlotTest, KillingTheProgramMidSaveNeverLeavesAMix) {
             for (int n = 0;; ++n) {
                 const std::string mark = n % 2 ? "B" : "A";
                 game.state.PointsUsed = static_cast<std::int16_t>(n % 2 ? 2 : 1);
-                game.state.Items.assign(50, ItemOfRow(mark));
-                game.state.Dish.assign(50, ItemOfRow(mark));
-                game.state.World.assign(50, WorldPartOf({mark, mark, mark, mark}));
+                game.state.Items.Edit().assign(50, ItemOfRow(mark));
+                game.state.Dish.Edit().assign(50, ItemOfRow(mark));
+                game.state.World.Edit().assign(50, WorldPartOf({mark, mark, mark, mark}));
                 SaveGame(game);
             }
         }

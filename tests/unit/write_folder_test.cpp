@@ -85,7 +85,7 @@ TEST_F(WriteFolderTest, AReadOnlyGameFolderWritesEverythingIntoThePlayersFolder)
     // The register the folder came with, until the player has one.
     EXPECT_EQ(std::vector<std::string>{"012"}, game->state.PictureRegister);
 
-    game->state.PictureRegister.push_back("135");
+    game->state.PictureRegister.Edit().push_back("135");
     SaveGame(*game);
     LoadGame(*game);
     s.PicturesPresent = true;
