@@ -7,8 +7,8 @@
 #include <sstream>
 #include <tuple>
 
-#include "game/game.h"
 #include "core/text_files.h"
+#include "game/game.h"
 #include "json.h"
 #include "properties.h"
 #include "script/speech.h"

@@ -4,6 +4,7 @@
 #include <QMenu>
 
 #include "colour_numbers.h"
+#include "game/events.h"
 #include "game/game.h"
 #include "history_view.h"
 #include "key_map.h"
@@ -11,10 +12,9 @@
 #include "model_look.h"
 #include "qt_ports.h"
 #include "reading_pace.h"
-#include "settings_dialog.h"
 #include "script/speech.h"
+#include "settings_dialog.h"
 #include "speech_reader.h"
-#include "game/events.h"
 #include "window_input.h"
 
 namespace qm::qt {

@@ -3,11 +3,11 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "game/events.h"
 #include "game/game.h"
 #include "main_window.h"
 #include "model_look.h"
 #include "script/speech.h"
-#include "game/events.h"
 
 namespace qm::qt {
 namespace {

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "core/world_parts.h"
 #include "game/events.h"
 #include "window_fixture.h"
-#include "core/world_parts.h"
 
 namespace qm::qt {
 namespace {
