@@ -98,14 +98,18 @@ void Mirror::ApplyControl(Shown& shown) {
         ShowCommon(*shown.widget, looked, now.rect);
         ShowOnWidget(*shown.widget, looked, pictures_);
         if (auto* label = qobject_cast<ClickLabel*>(shown.widget)) label->SetBand(Banded(c, look_));
-        shown.fontDue = true;
+        // A shown widget is fitted from the copy in hand: a list's copy may
+        // hold tens of thousands of rows, and one copy per change will do.
+        shown.fontDue = !ShownInModel(c);
+        if (!shown.fontDue) shown.widget->setFont(FittedFont(*shown.widget, looked));
     }
     shown.appearance = std::move(now);
 }
 
 // Fitting a font measures the text at one size after another, which loads
 // glyphs: most of the game's widgets are hidden at start-up, and each gets
-// its font when it first shows instead.
+// its font when it first shows instead (a container shown, the widget's own
+// fields unchanged).
 void Mirror::ApplyFont(Shown& shown) {
     if (!shown.fontDue || !ShownInModel(*shown.control)) return;
     const QSignalBlocker blocker(shown.widget);
